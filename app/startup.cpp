@@ -1,0 +1,49 @@
+#include "app/startup.h"
+
+#include "app/ids.h"
+#include "app/main_window.h"
+#include "color/text_rules.h"
+#include "toolkit/toolkit.h"
+
+std::u16string FooterText;
+
+namespace {
+
+struct FontRow {
+    FontNumber number;
+    const char16_t* face;
+    int points;
+};
+
+constexpr FontRow Fonts[] = {
+    {ButtonFont, u"Arial", 11},
+    {CodeButtonFont, u"Arial", 10},
+    {LabelFont, u"Arial", 8},
+    {CaptionFont, u"Arial", 7},
+    {TitleFont, u"Microsoft Sans Serif", 12},
+    {FooterFont, u"Microsoft Sans Serif", 9},
+};
+
+}  // namespace
+
+std::u16string MakeFooterText(int year) {
+    return u"Marrowfield (2k" + RightChars(DecimalText(year), 2) + u")";
+}
+
+void LoadFonts() {
+    for (const FontRow& f : Fonts) tk::LoadFont(f.number, f.face, f.points, tk::FontHighQuality);
+}
+
+void RunEventLoop() {
+    while (tk::WaitEvent() != tk::EventKind::CloseWindow) {
+    }
+}
+
+int RunTintwell() {
+    tk::Init();
+    FooterText = MakeFooterText(tk::SystemServices().localTime().year);
+    LoadFonts();
+    if (BuildMainWindow()) RunEventLoop();
+    tk::Shutdown();
+    return 0;
+}

@@ -1,0 +1,29 @@
+#include "toolkit/services.h"
+
+#include <ctime>
+#include <random>
+
+namespace tk {
+
+namespace {
+
+LocalTime ClockNow() {
+    const std::time_t now = std::time(nullptr);
+    const std::tm* t = std::localtime(&now);  // one thread: the static result is safe
+    if (!t) return {};
+    return {t->tm_year + 1900, t->tm_mon + 1, t->tm_mday, t->tm_hour, t->tm_min, t->tm_sec};
+}
+
+int UniformByte() {
+    static std::mt19937 engine{std::random_device{}()};
+    return std::uniform_int_distribution<int>(0, 255)(engine);
+}
+
+}  // namespace
+
+Services& SystemServices() {
+    static Services services{ClockNow, UniformByte};
+    return services;
+}
+
+}  // namespace tk

@@ -1,0 +1,21 @@
+// Everything the tool uses of the toolkit.
+#pragma once
+
+#include "toolkit/drawing.h"
+#include "toolkit/events.h"
+#include "toolkit/fonts.h"
+#include "toolkit/gadgets.h"
+#include "toolkit/images.h"
+#include "toolkit/services.h"
+#include "toolkit/types.h"
+#include "toolkit/windows.h"
+
+namespace tk {
+
+// Starts the platform; call once before anything else.
+void Init();
+// Closes every window (releasing its gadgets), frees fonts and images and
+// stops the platform.
+void Shutdown();
+
+}  // namespace tk
