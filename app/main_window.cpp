@@ -37,8 +37,8 @@ constexpr LayoutRow Layout[] = {
     {ComparePanel, Kind::Panel, WindowItself, 1, 59, 414, 345, u"", NoFont},
     {BackPbCodeButton, Kind::CanvasButton, ComparePanel, 119, 118, 43, 22, u"$", CodeButtonFont},
     {BackWebCodeButton, Kind::CanvasButton, ComparePanel, 174, 118, 43, 22, u"#", CodeButtonFont},
-    {BackColorButton, Kind::CanvasButton, ComparePanel, 33, 39, 347, 62,
-     u"Select Background Color", ButtonFont},
+    {BackColorButton, Kind::CanvasButton, ComparePanel, 33, 39, 347, 62, u"Select Background Color",
+     ButtonFont},
     {BackHexField, Kind::StringField, ComparePanel, 233, 120, 146, 19, u"", ButtonFont},
     {BackRgbField, Kind::StringField, ComparePanel, 233, 149, 146, 19, u"", ButtonFont},
     {FontPbCodeButton, Kind::CanvasButton, ComparePanel, 119, 263, 43, 22, u"$", CodeButtonFont},
@@ -79,12 +79,16 @@ constexpr std::array<BindingRow, 0> Bindings{};
 void CreateGadget(const LayoutRow& row, int y) {
     const int n = row.number;
     switch (row.kind) {
-        case Kind::Text: tk::NewText(n, row.x, y, row.width, row.height, row.caption); break;
+        case Kind::Text:
+            tk::NewText(n, row.x, y, row.width, row.height, row.caption);
+            break;
         case Kind::Panel:
             tk::NewCanvas(n, row.x, y, row.width, row.height, tk::CanvasContainer);
             break;
         case Kind::Canvas:
-        case Kind::CanvasButton: tk::NewCanvas(n, row.x, y, row.width, row.height); break;
+        case Kind::CanvasButton:
+            tk::NewCanvas(n, row.x, y, row.width, row.height);
+            break;
         case Kind::StringField:
             tk::NewStringField(n, row.x, y, row.width, row.height, row.caption);
             break;
@@ -116,7 +120,8 @@ void CreateMainWindowGadgets() {
 void BindHandlers() {
     tk::SetGadgetData(BackRgbField, NoColor);
     tk::SetGadgetData(FontRgbField, NoColor);
-    for (const BindingRow& b : Bindings) tk::BindGadgetEvent(b.gadget, b.handler, b.type);
+    for (const BindingRow& b : Bindings)
+        tk::BindGadgetEvent(b.gadget, b.handler, b.type);
 }
 
 void CreateAuxiliaryWindows() {

@@ -31,7 +31,8 @@ std::u16string MakeFooterText(int year) {
 }
 
 void LoadFonts() {
-    for (const FontRow& f : Fonts) tk::LoadFont(f.number, f.face, f.points, tk::FontHighQuality);
+    for (const FontRow& f : Fonts)
+        tk::LoadFont(f.number, f.face, f.points, tk::FontHighQuality);
 }
 
 void RunEventLoop() {

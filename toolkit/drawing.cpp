@@ -14,7 +14,9 @@ Drawing Drawing::OnCanvas(int gadget) {
     return Drawing(g->surface.get(), g->handle);
 }
 
-Drawing Drawing::OnImage(int image) { return Drawing(ImageSurface(ImageID(image)), 0); }
+Drawing Drawing::OnImage(int image) {
+    return Drawing(ImageSurface(ImageID(image)), 0);
+}
 
 Drawing::Drawing(Drawing&& other) noexcept
     : surface_(other.surface_), canvas_(other.canvas_), font_(other.font_) {
@@ -26,8 +28,12 @@ Drawing::~Drawing() {
     if (surface_ && canvas_) backend::PresentCanvas(canvas_, *surface_);
 }
 
-int Drawing::Width() const { return surface_ ? surface_->width : 0; }
-int Drawing::Height() const { return surface_ ? surface_->height : 0; }
+int Drawing::Width() const {
+    return surface_ ? surface_->width : 0;
+}
+int Drawing::Height() const {
+    return surface_ ? surface_->height : 0;
+}
 
 void Drawing::Fill(int x, int y, int w, int h, Color color) {
     if (surface_) FillRect(*surface_, x, y, w, h, color);
@@ -50,7 +56,9 @@ void Drawing::Image(ImageHandle image, int x, int y) {
     if (surface_ && src && src != surface_) CopySurface(*surface_, *src, x, y);
 }
 
-void Drawing::SetFont(FontHandle font) { font_ = font; }
+void Drawing::SetFont(FontHandle font) {
+    font_ = font;
+}
 
 void Drawing::Text(int x, int y, const std::u16string& text, Color front, Color back) {
     if (surface_ && !text.empty())
@@ -74,6 +82,8 @@ int Drawing::TextHeight(const std::u16string& text) const {
     return backend::MeasureText(font_ ? font_ : backend::DefaultFont(), text).height;
 }
 
-Color Drawing::PixelAt(int x, int y) const { return surface_ ? tk::PixelAt(*surface_, x, y) : -1; }
+Color Drawing::PixelAt(int x, int y) const {
+    return surface_ ? tk::PixelAt(*surface_, x, y) : -1;
+}
 
 }  // namespace tk

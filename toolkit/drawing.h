@@ -10,7 +10,7 @@
 namespace tk {
 
 class Drawing {
-public:
+  public:
     // A drawing that is not open (false) when the canvas or image is missing.
     static Drawing OnCanvas(int gadget);
     static Drawing OnImage(int image);
@@ -41,7 +41,7 @@ public:
 
     Color PixelAt(int x, int y) const;  // -1 outside
 
-private:
+  private:
     Drawing(Surface* surface, NativeHandle canvas);
     Surface* surface_ = nullptr;
     NativeHandle canvas_ = 0;  // where to show the picture when done, 0 for images

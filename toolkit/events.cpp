@@ -71,7 +71,9 @@ void RecordHandled(EventKind kind) {
 
 }  // namespace
 
-const Event& CurrentEvent() { return State().current; }
+const Event& CurrentEvent() {
+    return State().current;
+}
 
 void BindGadgetEvent(int gadget, Handler handler, int type) {
     if (handler) State().gadgetBindings.push_back({gadget, type, handler});
@@ -146,7 +148,8 @@ void Dispatch(const Event& event) {
 }
 
 void ForgetGadgetBindings(int gadget) {
-    std::erase_if(State().gadgetBindings, [&](const GadgetBinding& b) { return b.gadget == gadget; });
+    std::erase_if(State().gadgetBindings,
+                  [&](const GadgetBinding& b) { return b.gadget == gadget; });
 }
 
 void ForgetWindowTimers(int window) {
@@ -154,11 +157,14 @@ void ForgetWindowTimers(int window) {
     std::vector<std::pair<int, int>> mine;
     for (const auto& wt : st.runningTimers)
         if (wt.first == window) mine.push_back(wt);
-    for (const auto& [w, timer] : mine) RemoveWindowTimer(w, timer);
+    for (const auto& [w, timer] : mine)
+        RemoveWindowTimer(w, timer);
     std::erase_if(st.timerBindings, [&](const TimerBinding& b) { return b.window == window; });
 }
 
-void ResetEvents() { State() = EventState(); }
+void ResetEvents() {
+    State() = EventState();
+}
 
 }  // namespace detail
 

@@ -28,7 +28,8 @@ std::intptr_t LoadFont(int number, const std::u16string& face, int points, unsig
     const bool any = number == AnyNumber;
     if (any) {
         number = FirstFreeNumber;
-        while (Fonts().count(number)) ++number;
+        while (Fonts().count(number))
+            ++number;
     } else {
         FreeFont(number);
     }
@@ -47,19 +48,24 @@ void FreeFont(int number) {
     Fonts().erase(it);
 }
 
-bool IsFont(int number) { return Fonts().count(number) != 0; }
+bool IsFont(int number) {
+    return Fonts().count(number) != 0;
+}
 
 FontHandle FontID(int number) {
     auto it = Fonts().find(number);
     return it == Fonts().end() ? 0 : it->second;
 }
 
-FontHandle DefaultFont() { return backend::DefaultFont(); }
+FontHandle DefaultFont() {
+    return backend::DefaultFont();
+}
 
 namespace detail {
 
 void FreeAllFonts() {
-    while (!Fonts().empty()) FreeFont(Fonts().begin()->first);
+    while (!Fonts().empty())
+        FreeFont(Fonts().begin()->first);
 }
 
 }  // namespace detail

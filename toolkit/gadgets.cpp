@@ -33,7 +33,8 @@ void SetCurrentGadgetList(int window, NativeHandle parent) {
 }
 
 void ForEachGadgetImpl(void (*fn)(Gadget*, void*), void* context) {
-    for (auto& [number, g] : Gadgets().byNumber) fn(g.get(), context);
+    for (auto& [number, g] : Gadgets().byNumber)
+        fn(g.get(), context);
 }
 
 }  // namespace detail
@@ -48,7 +49,8 @@ constexpr Color BlankCanvasColor = 0xFFFFFF;
 int FreeNumber() {
     const auto& byNumber = detail::Gadgets().byNumber;
     int n = FirstFreeNumber;
-    while (byNumber.count(n)) ++n;
+    while (byNumber.count(n))
+        ++n;
     return n;
 }
 
@@ -86,12 +88,18 @@ int CanvasResize(Gadget* g, int x, int y, int w, int h) {
 
 std::int64_t CanvasGetAttribute(Gadget* g, int attribute) {
     switch (attribute) {
-        case CanvasMouseX: return g->pointer.x;
-        case CanvasMouseY: return g->pointer.y;
-        case CanvasButtons: return g->pointer.buttons;
-        case CanvasWheel: return g->pointer.wheel;
-        case CanvasCursor: return g->cursor;
-        default: return 0;
+        case CanvasMouseX:
+            return g->pointer.x;
+        case CanvasMouseY:
+            return g->pointer.y;
+        case CanvasButtons:
+            return g->pointer.buttons;
+        case CanvasWheel:
+            return g->pointer.wheel;
+        case CanvasCursor:
+            return g->cursor;
+        default:
+            return 0;
     }
 }
 
@@ -157,13 +165,20 @@ int DefaultResize(Gadget* g, int x, int y, int w, int h) {
     return 1;
 }
 
-std::int64_t DefaultGetAttribute(Gadget*, int) { return 0; }
-std::int64_t DefaultSetAttribute(Gadget*, int, std::int64_t) { return 0; }
+std::int64_t DefaultGetAttribute(Gadget*, int) {
+    return 0;
+}
+std::int64_t DefaultSetAttribute(Gadget*, int, std::int64_t) {
+    return 0;
+}
 
 int DefaultSetColor(Gadget* g, int slot, Color color) {
-    if (slot == TextColorSlot) g->textColor = color;
-    else if (slot == BackColorSlot) g->backColor = color;
-    else return 0;
+    if (slot == TextColorSlot)
+        g->textColor = color;
+    else if (slot == BackColorSlot)
+        g->backColor = color;
+    else
+        return 0;
     if (HasText(g)) backend::SetGadgetColors(g->handle, g->textColor, g->backColor);
     return 0;
 }
@@ -174,7 +189,9 @@ Color DefaultGetColor(Gadget* g, int slot) {
     return -1;
 }
 
-FontHandle DefaultGetFont(Gadget* g) { return g->font ? g->font : backend::DefaultFont(); }
+FontHandle DefaultGetFont(Gadget* g) {
+    return g->font ? g->font : backend::DefaultFont();
+}
 
 int DefaultSetFont(Gadget* g, FontHandle font) {
     g->font = font;
@@ -187,13 +204,15 @@ int DefaultActivate(Gadget* g) {
     return 0;
 }
 
-int DefaultRelease(Gadget*) { return 0; }
+int DefaultRelease(Gadget*) {
+    return 0;
+}
 
 // Calls a table entry, or the default when the entry is empty; `missing` is
 // the answer for a number without a gadget.
 template <typename R, typename... P, typename... A>
-R CallOp(int number, R (*GadgetOps::*entry)(Gadget*, P...), R (*fallback)(Gadget*, P...),
-         R missing, A&&... args) {
+R CallOp(int number, R (*GadgetOps::*entry)(Gadget*, P...), R (*fallback)(Gadget*, P...), R missing,
+         A&&... args) {
     Gadget* g = FindGadget(number);
     if (!g) return missing;
     R (*fn)(Gadget*, P...) = g->ops ? g->ops->*entry : nullptr;
@@ -205,8 +224,10 @@ std::intptr_t Create(int number, GadgetKind kind, const Rect& rect, const std::u
     auto& t = detail::Gadgets();
     if (t.lists.empty() || (number < 0 && number != AnyNumber)) return 0;
     const bool any = number == AnyNumber;
-    if (any) number = FreeNumber();
-    else if (FindGadget(number)) FreeGadget(number);
+    if (any)
+        number = FreeNumber();
+    else if (FindGadget(number))
+        FreeGadget(number);
     if (t.lists.empty()) return 0;  // the replaced gadget was the open container
 
     const NativeHandle parent = t.lists.back();
@@ -242,7 +263,8 @@ void FreeChildren(NativeHandle parent) {
     std::vector<int> children;
     for (auto& [number, g] : detail::Gadgets().byNumber)
         if (g->parent == parent) children.push_back(number);
-    for (int number : children) FreeGadget(number);
+    for (int number : children)
+        FreeGadget(number);
 }
 
 }  // namespace
@@ -253,15 +275,19 @@ void FreeWindowGadgets(int window) {
     std::vector<int> roots;
     for (auto& [number, g] : Gadgets().byNumber)
         if (g->window == window && !FindGadgetByHandle(g->parent)) roots.push_back(number);
-    for (int number : roots) FreeGadget(number);
+    for (int number : roots)
+        FreeGadget(number);
 }
 
 }  // namespace detail
 
-const GadgetOps* CanvasOps() { return &CanvasTable; }
+const GadgetOps* CanvasOps() {
+    return &CanvasTable;
+}
 
 std::intptr_t NewCanvas(int number, int x, int y, int w, int h, unsigned flags) {
-    const std::intptr_t result = Create(number, GadgetKind::Canvas, {x, y, w, h}, u"", &CanvasTable);
+    const std::intptr_t result =
+        Create(number, GadgetKind::Canvas, {x, y, w, h}, u"", &CanvasTable);
     if (!result) return 0;
     Gadget* g = number == AnyNumber ? FindGadget(static_cast<int>(result)) : FindGadget(number);
     g->surface = std::make_unique<Surface>(w, h, BlankCanvasColor);
@@ -314,7 +340,9 @@ Gadget* FindGadgetByHandle(NativeHandle handle) {
     return it == byHandle.end() ? nullptr : it->second;
 }
 
-bool IsGadget(int number) { return FindGadget(number) != nullptr; }
+bool IsGadget(int number) {
+    return FindGadget(number) != nullptr;
+}
 
 NativeHandle GadgetHandle(int number) {
     Gadget* g = FindGadget(number);
@@ -326,7 +354,9 @@ GadgetKind GadgetKindOf(int number) {
     return g ? g->kind : GadgetKind::None;
 }
 
-void SetGadgetOps(Gadget* g, const GadgetOps* ops) { g->ops = ops; }
+void SetGadgetOps(Gadget* g, const GadgetOps* ops) {
+    g->ops = ops;
+}
 
 int GetGadgetState(int number) {
     return CallOp(number, &GadgetOps::getState, DefaultGetState, 0);
@@ -374,7 +404,9 @@ void SetGadgetFont(int number, FontHandle font) {
     CallOp(number, &GadgetOps::setFont, DefaultSetFont, 0, font);
 }
 
-void SetActiveGadget(int number) { CallOp(number, &GadgetOps::activate, DefaultActivate, 0); }
+void SetActiveGadget(int number) {
+    CallOp(number, &GadgetOps::activate, DefaultActivate, 0);
+}
 
 int GadgetX(int number) {
     Gadget* g = FindGadget(number);
@@ -434,8 +466,10 @@ void SetGadgetImage(int number, ImageHandle image) {
     const Surface* picture = ImageSurface(image);
     if (!g) return;
     if (g->kind == GadgetKind::Image) {
-        if (picture) g->surface = std::make_unique<Surface>(*picture);
-        else g->surface.reset();
+        if (picture)
+            g->surface = std::make_unique<Surface>(*picture);
+        else
+            g->surface.reset();
         backend::ShowImage(g->handle, g->surface.get());
     } else if (g->kind == GadgetKind::Canvas && g->surface && picture) {
         CopySurface(*g->surface, *picture, 0, 0);

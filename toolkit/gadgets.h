@@ -19,8 +19,8 @@ struct Gadget;
 // Whoever replaces a gadget's table (see SetGadgetOps) should copy the old one
 // whole and keep the pointer to it, to forward to it and to restore it.
 struct GadgetOps {
-    GadgetKind kind = GadgetKind::None;  // the gadget type the table belongs to
-    int tableSize = 0;  // sizeof(GadgetOps) of the toolkit that made it
+    GadgetKind kind = GadgetKind::None;   // the gadget type the table belongs to
+    int tableSize = 0;                    // sizeof(GadgetOps) of the toolkit that made it
     int (*release)(Gadget* g) = nullptr;  // the native gadget is being destroyed
     int (*getState)(Gadget* g) = nullptr;
     int (*setState)(Gadget* g, int state) = nullptr;

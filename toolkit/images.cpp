@@ -21,16 +21,21 @@ std::intptr_t NewImage(int number, int w, int h) {
     const bool any = number == AnyNumber;
     if (any) {
         number = FirstFreeNumber;
-        while (Images().count(number)) ++number;
+        while (Images().count(number))
+            ++number;
     }
     auto& slot = Images()[number];
     slot = std::make_unique<Surface>(w, h, 0);
     return any ? number : reinterpret_cast<std::intptr_t>(slot.get());
 }
 
-void FreeImage(int number) { Images().erase(number); }
+void FreeImage(int number) {
+    Images().erase(number);
+}
 
-bool IsImage(int number) { return Images().count(number) != 0; }
+bool IsImage(int number) {
+    return Images().count(number) != 0;
+}
 
 ImageHandle ImageID(int number) {
     auto it = Images().find(number);
@@ -47,7 +52,9 @@ int ImageHeight(int number) {
     return it == Images().end() ? 0 : it->second->height;
 }
 
-int ImageCount() { return static_cast<int>(Images().size()); }
+int ImageCount() {
+    return static_cast<int>(Images().size());
+}
 
 Surface* ImageSurface(ImageHandle image) {
     // Only live images: a stale handle finds nothing rather than freed memory.
@@ -58,7 +65,9 @@ Surface* ImageSurface(ImageHandle image) {
 
 namespace detail {
 
-void FreeAllImages() { Images().clear(); }
+void FreeAllImages() {
+    Images().clear();
+}
 
 }  // namespace detail
 

@@ -62,7 +62,9 @@ void CanvasPointerEvent(NativeHandle canvas, PointerAction action, int x, int y,
     p.buttons = buttons;
     const bool over = x >= 0 && y >= 0 && x < g->rect.width && y < g->rect.height;
     switch (action) {
-        case PointerAction::Move: Move(g, over); break;
+        case PointerAction::Move:
+            Move(g, over);
+            break;
         case PointerAction::Leave:
             if (p.inside && !p.captured) {
                 p.inside = false;
@@ -77,14 +79,24 @@ void CanvasPointerEvent(NativeHandle canvas, PointerAction action, int x, int y,
             p.captured = buttons == LeftButtonBit;
             if (Send(canvas, LeftButtonDown)) Send(canvas, LeftDoubleClick);
             break;
-        case PointerAction::LeftUp: Release(g, LeftButtonUp, over, buttons); break;
-        case PointerAction::RightDown: Send(canvas, RightButtonDown); break;
+        case PointerAction::LeftUp:
+            Release(g, LeftButtonUp, over, buttons);
+            break;
+        case PointerAction::RightDown:
+            Send(canvas, RightButtonDown);
+            break;
         case PointerAction::RightDouble:
             if (Send(canvas, RightButtonDown)) Send(canvas, RightDoubleClick);
             break;
-        case PointerAction::RightUp: Release(g, RightButtonUp, over, buttons); break;
-        case PointerAction::MiddleDown: Send(canvas, MiddleButtonDown); break;
-        case PointerAction::MiddleUp: Release(g, MiddleButtonUp, over, buttons); break;
+        case PointerAction::RightUp:
+            Release(g, RightButtonUp, over, buttons);
+            break;
+        case PointerAction::MiddleDown:
+            Send(canvas, MiddleButtonDown);
+            break;
+        case PointerAction::MiddleUp:
+            Release(g, MiddleButtonUp, over, buttons);
+            break;
         case PointerAction::Wheel:
             p.wheel = wheel;
             Send(canvas, MouseWheel);
@@ -92,7 +104,9 @@ void CanvasPointerEvent(NativeHandle canvas, PointerAction action, int x, int y,
     }
 }
 
-void GadgetEvent(NativeHandle gadget, EventType type) { Send(gadget, type); }
+void GadgetEvent(NativeHandle gadget, EventType type) {
+    Send(gadget, type);
+}
 
 void CloseRequest(NativeHandle window) {
     const int number = detail::WindowNumberOf(window);

@@ -8,7 +8,9 @@ namespace tk {
 
 namespace {
 
-int ClampedSize(int n) { return n < 0 ? 0 : n; }
+int ClampedSize(int n) {
+    return n < 0 ? 0 : n;
+}
 
 void Plot(Surface& s, std::int64_t x, std::int64_t y, std::uint32_t p) {
     if (x >= 0 && y >= 0 && x < s.width && y < s.height) s.pixels[y * s.width + x] = p;
@@ -85,7 +87,9 @@ void DrawLine(Surface& s, int x1, int y1, int x2, int y2, Color c) {
 
 void FillHorizontalGradient(Surface& s, int x, int y, int w, int h, Color left, Color right) {
     if (w <= 0) return;
-    auto channel = [](Color c, int shift) { return (static_cast<std::uint32_t>(c) >> shift) & 0xFF; };
+    auto channel = [](Color c, int shift) {
+        return (static_cast<std::uint32_t>(c) >> shift) & 0xFF;
+    };
     for (int col = 0; col < w; ++col) {
         const double t = static_cast<double>(col) / w;
         Color mixed = 0;

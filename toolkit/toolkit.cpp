@@ -4,7 +4,9 @@
 
 namespace tk {
 
-void Init() { backend::Init(); }
+void Init() {
+    backend::Init();
+}
 
 void Shutdown() {
     detail::CloseAllWindows();

@@ -37,7 +37,8 @@ std::intptr_t NewWindow(int number, int x, int y, int w, int h, const std::u16st
     const bool any = number == AnyNumber;
     if (any) {
         number = FirstFreeNumber;
-        while (Find(number)) ++number;
+        while (Find(number))
+            ++number;
     } else if (Find(number)) {
         CloseWindow(number);
     }
@@ -62,14 +63,17 @@ void CloseWindow(int number) {
     std::vector<int> owned;
     for (auto& [n, other] : Windows())
         if (other.owner == handle) owned.push_back(n);
-    for (int n : owned) CloseWindow(n);
+    for (int n : owned)
+        CloseWindow(n);
     detail::FreeWindowGadgets(number);
     detail::ForgetWindowTimers(number);
     Windows().erase(number);
     backend::DestroyWindow(handle);
 }
 
-bool IsWindow(int number) { return Find(number) != nullptr; }
+bool IsWindow(int number) {
+    return Find(number) != nullptr;
+}
 
 NativeHandle WindowHandle(int number) {
     Window* w = Find(number);
@@ -137,9 +141,13 @@ std::intptr_t GetWindowData(int number) {
     return w ? w->data : 0;
 }
 
-Size PrimaryScreenSize() { return backend::PrimaryScreenSize(); }
+Size PrimaryScreenSize() {
+    return backend::PrimaryScreenSize();
+}
 
-Point PointerPosition() { return backend::PointerPosition(); }
+Point PointerPosition() {
+    return backend::PointerPosition();
+}
 
 namespace detail {
 
@@ -150,7 +158,8 @@ int WindowNumberOf(NativeHandle handle) {
 }
 
 void CloseAllWindows() {
-    while (!Windows().empty()) CloseWindow(Windows().begin()->first);
+    while (!Windows().empty())
+        CloseWindow(Windows().begin()->first);
 }
 
 }  // namespace detail

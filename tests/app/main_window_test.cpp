@@ -59,7 +59,7 @@ const std::vector<Expected> Layout = {
 };
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         LoadFonts();
         ASSERT_TRUE(BuildMainWindow());
@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, InitialDataAndStates) {
 }
 
 TEST_F(MainWindowTest, ExactlyTheSevenStringFieldsSelectTheirTextOnFocus) {
-    const std::vector<int> fields = {BackHexField, BackRgbField, FontHexField, FontRgbField,
+    const std::vector<int> fields = {BackHexField,  BackRgbField, FontHexField, FontRgbField,
                                      WebInputField, PbInputField, PickField};
     std::vector<int> found;
     for (int n = 1; n <= LastGadgetNumber; ++n)
@@ -129,7 +129,8 @@ TEST_F(MainWindowTest, ExactlyTheSevenStringFieldsSelectTheirTextOnFocus) {
 
     // Focus events need an active window, which no window manager gives here;
     // activation itself focuses the first field.
-    for (int n : fields) tk::SetGadgetText(n, u"#1A2B3C");
+    for (int n : fields)
+        tk::SetGadgetText(n, u"#1A2B3C");
     QApplication::setActiveWindow(reinterpret_cast<QWidget*>(tk::WindowHandle(MainWindow)));
     for (int n : fields) {
         SCOPED_TRACE(n);

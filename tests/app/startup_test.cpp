@@ -17,14 +17,17 @@ TEST(FooterText, CarriesTheLastTwoDigitsOfTheYear) {
         {2009, u"Marrowfield (2k09)"},
         {7, u"Marrowfield (2k7)"},
     };
-    for (const auto& [year, text] : cases) EXPECT_EQ(MakeFooterText(year), text) << year;
+    for (const auto& [year, text] : cases)
+        EXPECT_EQ(MakeFooterText(year), text) << year;
 }
 
 int otherEvents = 0;
-void CountOther() { ++otherEvents; }
+void CountOther() {
+    ++otherEvents;
+}
 
 class EventLoopTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         LoadFonts();
         ASSERT_TRUE(BuildMainWindow());

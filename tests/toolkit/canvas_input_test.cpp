@@ -23,7 +23,7 @@ void OnCanvas() {
 }
 
 class CanvasInputTest : public WindowTest {
-protected:
+  protected:
     void SetUp() override {
         WindowTest::SetUp();
         seen.clear();
@@ -35,7 +35,8 @@ protected:
     }
     std::vector<int> Types() const {
         std::vector<int> types;
-        for (const Seen& s : seen) types.push_back(s.type);
+        for (const Seen& s : seen)
+            types.push_back(s.type);
         return types;
     }
 };
@@ -57,7 +58,7 @@ TEST_F(CanvasInputTest, EnterIsTheFirstMoveAndEveryEventCarriesItsPosition) {
 TEST_F(CanvasInputTest, ALeftPressCapturesUntilReleaseOutside) {
     Do(PointerAction::Move, 3, 4);
     Do(PointerAction::LeftDown, 3, 4, tk::LeftButtonBit);
-    Do(PointerAction::Move, -5, 4, tk::LeftButtonBit);   // leaves, still reported
+    Do(PointerAction::Move, -5, 4, tk::LeftButtonBit);  // leaves, still reported
     Do(PointerAction::Move, -9, 4, tk::LeftButtonBit);
     Do(PointerAction::Leave, -9, 4, tk::LeftButtonBit);  // ignored while captured
     Do(PointerAction::Move, 2, 2, tk::LeftButtonBit);    // back in
@@ -86,8 +87,8 @@ TEST_F(CanvasInputTest, DoubleClicksArriveAsASecondPress) {
     Do(PointerAction::LeftDouble, 3, 4, tk::LeftButtonBit);
     Do(PointerAction::LeftUp, 3, 4);
     Do(PointerAction::RightDouble, 3, 4, tk::RightButtonBit);
-    const std::vector<int> expected = {tk::MouseEnter,   tk::LeftButtonDown, tk::LeftButtonUp,
-                                       tk::LeftButtonDown, tk::LeftDoubleClick, tk::LeftButtonUp,
+    const std::vector<int> expected = {tk::MouseEnter,      tk::LeftButtonDown,  tk::LeftButtonUp,
+                                       tk::LeftButtonDown,  tk::LeftDoubleClick, tk::LeftButtonUp,
                                        tk::RightButtonDown, tk::RightDoubleClick};
     EXPECT_EQ(Types(), expected);
 }

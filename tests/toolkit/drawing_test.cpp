@@ -26,7 +26,7 @@ PixelSet Inked() {
 }
 
 class DrawingTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_NE(tk::NewImage(TestImage, 20, 12), 0); }
     void TearDown() override { tk::FreeImage(TestImage); }
 };
@@ -41,9 +41,9 @@ TEST_F(DrawingTest, LinesIncludeBothEndPointsInEitherDirection) {
         {1, 1, 4, 1, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}},
         {4, 1, 1, 1, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}},
         {5, 2, 5, 4, {{5, 2}, {5, 3}, {5, 4}}},
-        {10, 5, 7, 8, {{10, 5}, {9, 6}, {8, 7}, {7, 8}}},  // a chevron arm
+        {10, 5, 7, 8, {{10, 5}, {9, 6}, {8, 7}, {7, 8}}},                        // a chevron arm
         {0, 0, 6, 2, {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 1}, {5, 2}, {6, 2}}},  // nearest rows
-        {-2, 0, 1, 0, {{0, 0}, {1, 0}}},       // clipped at the left edge
+        {-2, 0, 1, 0, {{0, 0}, {1, 0}}},         // clipped at the left edge
         {18, 11, 21, 11, {{18, 11}, {19, 11}}},  // and at the right
         {-5, -5, -1, -1, {}},
     };
@@ -63,7 +63,8 @@ TEST_F(DrawingTest, OutlineIsTheBorderRowsAndColumnsOfTheFilledArea) {
         d.Outline(2, 3, 4, 3, Ink);
     }
     PixelSet expected;
-    for (int x = 2; x <= 5; ++x) expected.insert({x, 3}), expected.insert({x, 5});
+    for (int x = 2; x <= 5; ++x)
+        expected.insert({x, 3}), expected.insert({x, 5});
     expected.insert({2, 4});
     expected.insert({5, 4});
     EXPECT_EQ(Inked(), expected);
@@ -132,7 +133,8 @@ TEST_F(DrawingTest, OpaqueTextFillsItsCellAndTransparentTextKeepsTheBackground) 
     EXPECT_EQ(d.PixelAt(2, 3), 0xFFFFFF);
     int dark = 0;
     for (int y = 3; y < 3 + h; ++y)
-        for (int x = 2; x < 2 + w; ++x) dark += d.PixelAt(x, y) != 0xFFFFFF;
+        for (int x = 2; x < 2 + w; ++x)
+            dark += d.PixelAt(x, y) != 0xFFFFFF;
     EXPECT_GT(dark, 5);
     tk::FreeFont(1);
     tk::FreeImage(2);
@@ -150,7 +152,7 @@ TEST(Fonts, PixelHeightIsPointsTimesDpiOver72Rounded) {
     EXPECT_EQ(tk::PixelHeightForPoints(11, 96), 15);  // 14.67
     EXPECT_EQ(tk::PixelHeightForPoints(8, 96), 11);   // 10.67
     EXPECT_EQ(tk::PixelHeightForPoints(9, 96), 12);
-    EXPECT_EQ(tk::PixelHeightForPoints(7, 96), 9);    // 9.33
+    EXPECT_EQ(tk::PixelHeightForPoints(7, 96), 9);  // 9.33
     EXPECT_EQ(tk::PixelHeightForPoints(12, 120), 20);
 }
 

@@ -20,15 +20,13 @@ void Unbinder() {
 }
 
 class EventsTest : public WindowTest {
-protected:
+  protected:
     void SetUp() override {
         WindowTest::SetUp();
         order.clear();
         tk::NewCanvas(3, 0, 0, 50, 50);
     }
-    static void Send(int type) {
-        tk::detail::Dispatch({tk::EventKind::Gadget, Win, 3, type, 0});
-    }
+    static void Send(int type) { tk::detail::Dispatch({tk::EventKind::Gadget, Win, 3, type, 0}); }
 };
 
 TEST_F(EventsTest, OneTypeBeforeAllTypesAndLaterBeforeEarlier) {
@@ -38,8 +36,8 @@ TEST_F(EventsTest, OneTypeBeforeAllTypesAndLaterBeforeEarlier) {
     tk::BindGadgetEvent(3, Record<'d'>, tk::LeftButtonDown);
     Send(tk::LeftButtonDown);
     Send(tk::LeftButtonUp);
-    const std::vector<std::string> expected = {"d:65540", "b:65540", "c:65540", "a:65540",
-                                               "c:65541", "a:65541"};
+    const std::vector<std::string> expected = {"d:65540", "b:65540", "c:65540",
+                                               "a:65540", "c:65541", "a:65541"};
     EXPECT_EQ(order, expected);
 }
 
@@ -86,7 +84,8 @@ TEST_F(EventsTest, WindowTimersReachTheirBindingUntilRemoved) {
     ticks = 0;
     tk::BindTimerEvent(Win, 7, OnTick);
     tk::AddWindowTimer(Win, 7, 1);
-    while (ticks < 3) tk::WaitEvent();
+    while (ticks < 3)
+        tk::WaitEvent();
     tk::RemoveWindowTimer(Win, 7);
     const int seen = ticks;
     tk::PostEvent({tk::EventKind::Gadget, Win, 3, tk::MouseMove, 0});

@@ -13,7 +13,9 @@ int RecordingSetState(tk::Gadget* g, int state) {
     return 0;
 }
 
-std::u16string FixedText(tk::Gadget*) { return u"from the table"; }
+std::u16string FixedText(tk::Gadget*) {
+    return u"from the table";
+}
 
 int RecordingRelease(tk::Gadget* g) {
     calls.push_back("release " + std::to_string(g->number));
@@ -21,7 +23,7 @@ int RecordingRelease(tk::Gadget* g) {
 }
 
 class GadgetOpsTest : public WindowTest {
-protected:
+  protected:
     void SetUp() override {
         WindowTest::SetUp();
         calls.clear();
@@ -93,7 +95,8 @@ TEST_F(GadgetOpsTest, AnyNumberGivesAFreeNumberAndAFixedNumberGivesTheHandle) {
 }
 
 TEST_F(GadgetOpsTest, ReleaseRunsWhenTheGadgetGoesAwayByAnyRoad) {
-    tk::GadgetOps mine = *tk::CanvasOps();
+    static tk::GadgetOps mine;  // outlives the gadgets that point at it
+    mine = *tk::CanvasOps();
     mine.release = RecordingRelease;
     for (int n : {8, 9, 10, 11}) {
         tk::NewCanvas(n, 0, 0, 10, 10);
@@ -103,20 +106,22 @@ TEST_F(GadgetOpsTest, ReleaseRunsWhenTheGadgetGoesAwayByAnyRoad) {
     tk::NewText(9, 0, 0, 10, 10, u"takes the number");
     EXPECT_EQ(calls, (std::vector<std::string>{"release 8", "release 9"}));
     tk::CloseWindow(Win);
-    EXPECT_EQ(calls, (std::vector<std::string>{"release 8", "release 9", "release 10",
-                                               "release 11"}));
+    EXPECT_EQ(calls,
+              (std::vector<std::string>{"release 8", "release 9", "release 10", "release 11"}));
     EXPECT_FALSE(tk::IsGadget(10));
     tk::NewWindow(Win, 0, 0, 10, 10, u"", tk::WindowHidden);  // for TearDown
 }
 
 TEST_F(GadgetOpsTest, ContainerChildrenAreReleasedBeforeTheirContainer) {
-    tk::GadgetOps mine = *tk::CanvasOps();
+    static tk::GadgetOps mine;  // outlives the gadgets that point at it
+    mine = *tk::CanvasOps();
     mine.release = RecordingRelease;
     tk::NewCanvas(12, 0, 0, 100, 100, tk::CanvasContainer);
     tk::NewCanvas(13, 5, 5, 10, 10);
     tk::CloseGadgetList();
     tk::NewCanvas(14, 0, 0, 10, 10);
-    for (int n : {12, 13, 14}) tk::SetGadgetOps(tk::FindGadget(n), &mine);
+    for (int n : {12, 13, 14})
+        tk::SetGadgetOps(tk::FindGadget(n), &mine);
     EXPECT_EQ(tk::FindGadget(13)->parent, tk::GadgetHandle(12));
     EXPECT_EQ(tk::FindGadget(14)->parent, tk::WindowHandle(Win));
     tk::FreeGadget(12);

@@ -9,7 +9,9 @@
 
 namespace {
 
-QWidget* WidgetOf(tk::NativeHandle h) { return reinterpret_cast<QWidget*>(h); }
+QWidget* WidgetOf(tk::NativeHandle h) {
+    return reinterpret_cast<QWidget*>(h);
+}
 
 class QtBackendTest : public WindowTest {};
 

@@ -6,7 +6,7 @@
 #include "toolkit/toolkit.h"
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     static constexpr int Win = 1;
     void SetUp() override {
         ASSERT_NE(tk::NewWindow(Win, 10, 20, 300, 200, u"test", tk::WindowHidden), 0);

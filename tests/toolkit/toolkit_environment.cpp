@@ -6,7 +6,7 @@
 namespace {
 
 class ToolkitEnvironment : public ::testing::Environment {
-public:
+  public:
     void SetUp() override { tk::Init(); }
     void TearDown() override { tk::Shutdown(); }
 };

@@ -39,16 +39,24 @@ inline QString QtString(const std::u16string& text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline std::u16string QtText(const QString& text) { return text.toStdU16String(); }
+inline std::u16string QtText(const QString& text) {
+    return text.toStdU16String();
+}
 
-inline QColor QtColor(Color c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+inline QColor QtColor(Color c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 
-inline QWidget* QtWidget(NativeHandle handle) { return reinterpret_cast<QWidget*>(handle); }
+inline QWidget* QtWidget(NativeHandle handle) {
+    return reinterpret_cast<QWidget*>(handle);
+}
 
 inline NativeHandle QtHandle(const QWidget* widget) {
     return reinterpret_cast<NativeHandle>(widget);
 }
 
-inline const QFont& QtFont(FontHandle font) { return *reinterpret_cast<const QFont*>(font); }
+inline const QFont& QtFont(FontHandle font) {
+    return *reinterpret_cast<const QFont*>(font);
+}
 
 }  // namespace tk::qt

@@ -23,8 +23,8 @@ namespace {
 using core::PointerAction;
 
 QImage QtImageOf(const Surface& s) {
-    return QImage(reinterpret_cast<const uchar*>(s.pixels.data()), s.width, s.height,
-                  s.width * 4, QImage::Format_RGB32);
+    return QImage(reinterpret_cast<const uchar*>(s.pixels.data()), s.width, s.height, s.width * 4,
+                  QImage::Format_RGB32);
 }
 
 int QtButtons(Qt::MouseButtons buttons) {
@@ -35,33 +35,33 @@ int QtButtons(Qt::MouseButtons buttons) {
 
 // Shows a pixel buffer owned by the core.
 class QtPictureView : public QWidget {
-public:
+  public:
     using QWidget::QWidget;
     void SetSurface(const Surface* surface) {
         surface_ = surface;
         update();
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         if (!surface_ || surface_->width == 0) return;
         QPainter painter(this);
         painter.drawImage(0, 0, QtImageOf(*surface_));
     }
 
-private:
+  private:
     const Surface* surface_ = nullptr;
 };
 
 class QtCanvas : public QtPictureView {
-public:
+  public:
     explicit QtCanvas(QWidget* parent) : QtPictureView(parent) {
         setMouseTracking(true);
         setFocusPolicy(Qt::NoFocus);
         setAutoFillBackground(false);
     }
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* e) override { Report(PointerAction::Move, e); }
     void mousePressEvent(QMouseEvent* e) override {
         Report(Pick(e->button(), PointerAction::LeftDown, PointerAction::RightDown,
@@ -90,7 +90,7 @@ protected:
                                  QtButtons(QGuiApplication::mouseButtons()));
     }
 
-private:
+  private:
     static PointerAction Pick(Qt::MouseButton b, PointerAction left, PointerAction right,
                               PointerAction middle) {
         return b == Qt::RightButton ? right : b == Qt::MiddleButton ? middle : left;
@@ -105,14 +105,14 @@ private:
 };
 
 class QtStringField : public QLineEdit {
-public:
+  public:
     explicit QtStringField(QWidget* parent) : QLineEdit(parent) {
         setFrame(false);
         QObject::connect(this, &QLineEdit::textEdited,
                          [this] { core::GadgetEvent(QtHandle(this), TextChange); });
     }
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* e) override {
         QLineEdit::focusInEvent(e);
         core::GadgetEvent(QtHandle(this), FocusIn);
@@ -143,38 +143,56 @@ NativeHandle NewGadget(GadgetKind kind, NativeHandle parent, const Rect& rect,
     QWidget* p = QtWidget(parent);
     QWidget* w = nullptr;
     switch (kind) {
-        case GadgetKind::Canvas: w = new QtCanvas(p); break;
+        case GadgetKind::Canvas:
+            w = new QtCanvas(p);
+            break;
         case GadgetKind::StringField: {
             auto* field = new QtStringField(p);
             field->setText(QtString(text));
             w = field;
             break;
         }
-        case GadgetKind::CheckBox: w = NewCheckBox(p, QtString(text)); break;
-        case GadgetKind::Text: w = new QLabel(QtString(text), p); break;
-        case GadgetKind::Image: w = new QtPictureView(p); break;
-        case GadgetKind::None: return 0;
+        case GadgetKind::CheckBox:
+            w = NewCheckBox(p, QtString(text));
+            break;
+        case GadgetKind::Text:
+            w = new QLabel(QtString(text), p);
+            break;
+        case GadgetKind::Image:
+            w = new QtPictureView(p);
+            break;
+        case GadgetKind::None:
+            return 0;
     }
     w->setGeometry(rect.x, rect.y, rect.width, rect.height);
     w->show();  // shown with its window
     return QtHandle(w);
 }
 
-void DestroyGadget(NativeHandle gadget) { delete QtWidget(gadget); }
+void DestroyGadget(NativeHandle gadget) {
+    delete QtWidget(gadget);
+}
 
 void SetGadgetGeometry(NativeHandle gadget, const Rect& rect) {
     QtWidget(gadget)->setGeometry(rect.x, rect.y, rect.width, rect.height);
 }
 
-void SetGadgetVisible(NativeHandle gadget, bool visible) { QtWidget(gadget)->setVisible(visible); }
+void SetGadgetVisible(NativeHandle gadget, bool visible) {
+    QtWidget(gadget)->setVisible(visible);
+}
 
-void SetGadgetEnabled(NativeHandle gadget, bool enabled) { QtWidget(gadget)->setEnabled(enabled); }
+void SetGadgetEnabled(NativeHandle gadget, bool enabled) {
+    QtWidget(gadget)->setEnabled(enabled);
+}
 
 void SetGadgetText(NativeHandle gadget, const std::u16string& text) {
     QWidget* w = QtWidget(gadget);
-    if (auto* field = qobject_cast<QLineEdit*>(w)) field->setText(QtString(text));
-    else if (auto* box = qobject_cast<QCheckBox*>(w)) box->setText(QtString(text));
-    else if (auto* label = qobject_cast<QLabel*>(w)) label->setText(QtString(text));
+    if (auto* field = qobject_cast<QLineEdit*>(w))
+        field->setText(QtString(text));
+    else if (auto* box = qobject_cast<QCheckBox*>(w))
+        box->setText(QtString(text));
+    else if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(QtString(text));
 }
 
 std::u16string GadgetText(NativeHandle gadget) {
@@ -185,7 +203,9 @@ std::u16string GadgetText(NativeHandle gadget) {
     return {};
 }
 
-void SetGadgetFont(NativeHandle gadget, FontHandle font) { QtWidget(gadget)->setFont(QtFont(font)); }
+void SetGadgetFont(NativeHandle gadget, FontHandle font) {
+    QtWidget(gadget)->setFont(QtFont(font));
+}
 
 void SetGadgetColors(NativeHandle gadget, Color text, Color back) {
     QWidget* w = QtWidget(gadget);
@@ -194,12 +214,15 @@ void SetGadgetColors(NativeHandle gadget, Color text, Color back) {
         for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
             palette.setColor(role, QtColor(text));
     if (back >= 0)
-        for (auto role : {QPalette::Base, QPalette::Window}) palette.setColor(role, QtColor(back));
+        for (auto role : {QPalette::Base, QPalette::Window})
+            palette.setColor(role, QtColor(back));
     w->setPalette(palette);
     w->setAutoFillBackground(back >= 0);
 }
 
-void FocusGadget(NativeHandle gadget) { QtWidget(gadget)->setFocus(Qt::OtherFocusReason); }
+void FocusGadget(NativeHandle gadget) {
+    QtWidget(gadget)->setFocus(Qt::OtherFocusReason);
+}
 
 void SetChecked(NativeHandle gadget, bool checked) {
     if (auto* box = qobject_cast<QCheckBox*>(QtWidget(gadget))) box->setChecked(checked);

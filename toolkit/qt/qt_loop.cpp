@@ -68,7 +68,9 @@ void StartTimer(NativeHandle window, int timer, int milliseconds) {
     slot->start(milliseconds);
 }
 
-void StopTimer(NativeHandle window, int timer) { QtBackend().timers.erase({window, timer}); }
+void StopTimer(NativeHandle window, int timer) {
+    QtBackend().timers.erase({window, timer});
+}
 
 Size PrimaryScreenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -22,7 +22,9 @@ FontHandle NewFont(const std::u16string& face, int pixelHeight, unsigned flags) 
     return reinterpret_cast<FontHandle>(font);
 }
 
-void FreeFont(FontHandle font) { delete reinterpret_cast<QFont*>(font); }
+void FreeFont(FontHandle font) {
+    delete reinterpret_cast<QFont*>(font);
+}
 
 FontHandle DefaultFont() {
     return reinterpret_cast<FontHandle>(QtBackend().defaultFont.get());

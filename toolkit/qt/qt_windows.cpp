@@ -10,10 +10,10 @@ namespace tk::qt {
 namespace {
 
 class QtWindow : public QWidget {
-public:
+  public:
     explicit QtWindow(QWidget* owner) : QWidget(owner, Qt::Window | Qt::FramelessWindowHint) {}
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override {
         event->ignore();
         core::CloseRequest(QtHandle(this));
@@ -34,7 +34,9 @@ NativeHandle NewWindow(const Rect& rect, const std::u16string& title, NativeHand
     return QtHandle(w);
 }
 
-void DestroyWindow(NativeHandle window) { delete QtWidget(window); }
+void DestroyWindow(NativeHandle window) {
+    delete QtWidget(window);
+}
 
 void ShowWindow(NativeHandle window, bool activate) {
     QWidget* w = QtWidget(window);
@@ -46,9 +48,13 @@ void ShowWindow(NativeHandle window, bool activate) {
     }
 }
 
-void HideWindow(NativeHandle window) { QtWidget(window)->hide(); }
+void HideWindow(NativeHandle window) {
+    QtWidget(window)->hide();
+}
 
-bool IsWindowVisible(NativeHandle window) { return QtWidget(window)->isVisible(); }
+bool IsWindowVisible(NativeHandle window) {
+    return QtWidget(window)->isVisible();
+}
 
 void SetWindowGeometry(NativeHandle window, const Rect& rect) {
     QWidget* w = QtWidget(window);
