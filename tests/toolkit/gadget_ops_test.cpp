@@ -145,4 +145,22 @@ TEST_F(GadgetOpsTest, DataStateColoursAndFontsOfTheDefaults) {
     EXPECT_TRUE(tk::IsGadgetHidden(15));
 }
 
+TEST_F(GadgetOpsTest, ImagesAreCopiedOntoCanvasesAndImageGadgets) {
+    tk::NewImage(1, 4, 3);
+    {
+        auto d = tk::Drawing::OnImage(1);
+        d.Fill(0, 0, 4, 3, 0x0000FF);
+    }
+    tk::NewCanvas(16, 0, 0, 10, 10);
+    tk::SetGadgetImage(16, tk::ImageID(1));
+    tk::NewImageGadget(17, 0, 0, 4, 3, tk::ImageID(1));
+    tk::FreeImage(1);  // the gadgets keep their copies
+    auto canvas = tk::Drawing::OnCanvas(16);
+    EXPECT_EQ(canvas.PixelAt(3, 2), 0x0000FF);
+    EXPECT_EQ(canvas.PixelAt(4, 2), 0xFFFFFF);
+    ASSERT_NE(tk::FindGadget(17)->surface, nullptr);
+    EXPECT_EQ(tk::PixelAt(*tk::FindGadget(17)->surface, 0, 0), 0x0000FF);
+    EXPECT_EQ(tk::ImageCount(), 0);
+}
+
 }  // namespace

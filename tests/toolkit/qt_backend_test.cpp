@@ -1,6 +1,7 @@
 // What the Qt backend itself must get right: the platform's own close
 // request, topmost without hiding, the window geometry and fonts.
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QWidget>
@@ -69,6 +70,24 @@ TEST_F(QtBackendTest, FieldSelectionIsPostedAndAnchoredAtTheEnd) {
     QApplication::processEvents();
     EXPECT_EQ(edit->selectedText(), "rgb(1,2,3)");
     EXPECT_EQ(edit->cursorPosition(), 0);
+}
+
+int checkEvents = 0;
+void OnCheck() {
+    if (tk::CurrentEvent().type == tk::CheckChange) ++checkEvents;
+}
+
+TEST_F(QtBackendTest, CheckBoxesRaiseEventsForTheUsersChangesOnly) {
+    tk::ShowWindow(Win);
+    tk::NewCheckBox(6, 0, 0, 20, 19, u" ");
+    tk::BindGadgetEvent(6, OnCheck);
+    checkEvents = 0;
+    tk::SetGadgetState(6, 1);
+    tk::SetGadgetState(6, 0);
+    EXPECT_EQ(checkEvents, 0);
+    static_cast<QCheckBox*>(WidgetOf(tk::GadgetHandle(6)))->click();  // as a user's click
+    EXPECT_EQ(checkEvents, 1);
+    EXPECT_EQ(tk::GetGadgetState(6), 1);
 }
 
 }  // namespace
