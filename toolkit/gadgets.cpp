@@ -267,6 +267,11 @@ void FreeChildren(NativeHandle parent) {
         FreeGadget(number);
 }
 
+Rect RectOf(int number) {
+    const Gadget* g = FindGadget(number);
+    return g ? g->rect : Rect{};
+}
+
 }  // namespace
 
 namespace detail {
@@ -409,23 +414,16 @@ void SetActiveGadget(int number) {
 }
 
 int GadgetX(int number) {
-    Gadget* g = FindGadget(number);
-    return g ? g->rect.x : 0;
+    return RectOf(number).x;
 }
-
 int GadgetY(int number) {
-    Gadget* g = FindGadget(number);
-    return g ? g->rect.y : 0;
+    return RectOf(number).y;
 }
-
 int GadgetWidth(int number) {
-    Gadget* g = FindGadget(number);
-    return g ? g->rect.width : 0;
+    return RectOf(number).width;
 }
-
 int GadgetHeight(int number) {
-    Gadget* g = FindGadget(number);
-    return g ? g->rect.height : 0;
+    return RectOf(number).height;
 }
 
 void HideGadget(int number, bool hide) {

@@ -29,6 +29,12 @@ Window* Find(int number) {
     return it == Windows().end() ? nullptr : &it->second;
 }
 
+// The window's corner on the screen and its inner size.
+Rect GeometryOf(int number) {
+    const Window* w = Find(number);
+    return w ? backend::WindowGeometry(w->handle) : Rect{};
+}
+
 }  // namespace
 
 std::intptr_t NewWindow(int number, int x, int y, int w, int h, const std::u16string& title,
@@ -94,23 +100,16 @@ bool IsWindowVisible(int number) {
 }
 
 int WindowX(int number) {
-    Window* w = Find(number);
-    return w ? backend::WindowGeometry(w->handle).x : 0;
+    return GeometryOf(number).x;
 }
-
 int WindowY(int number) {
-    Window* w = Find(number);
-    return w ? backend::WindowGeometry(w->handle).y : 0;
+    return GeometryOf(number).y;
 }
-
 int WindowWidth(int number) {
-    Window* w = Find(number);
-    return w ? backend::WindowGeometry(w->handle).width : 0;
+    return GeometryOf(number).width;
 }
-
 int WindowHeight(int number) {
-    Window* w = Find(number);
-    return w ? backend::WindowGeometry(w->handle).height : 0;
+    return GeometryOf(number).height;
 }
 
 void ResizeWindow(int number, int x, int y, int w, int h) {
