@@ -1,12 +1,13 @@
 #include "app/main_window.h"
 
-#include <array>
 #include <new>
 
 #include "app/field_focus.h"
 #include "app/ids.h"
 #include "color/color_value.h"
+#include "color/converters.h"
 #include "toolkit/toolkit.h"
+#include "widgets/canvas_button.h"
 
 std::unique_ptr<DragState> TitleDrag;
 
@@ -72,9 +73,12 @@ struct BindingRow {
     int type;
 };
 
-// Every handler of the window, in the order it is bound. Each feature adds
-// its row here.
-constexpr std::array<BindingRow, 0> Bindings{};
+// Every handler of the window, in the order it is bound, after the panels'
+// and before the timer's. Each feature adds its row here.
+constexpr BindingRow Bindings[] = {
+    {WebConvertButton, OnWebConvert, tk::AnyType},
+    {PbConvertButton, OnPbConvert, tk::AnyType},
+};
 
 void CreateGadget(const LayoutRow& row, int y) {
     const int n = row.number;
@@ -86,8 +90,10 @@ void CreateGadget(const LayoutRow& row, int y) {
             tk::NewCanvas(n, row.x, y, row.width, row.height, tk::CanvasContainer);
             break;
         case Kind::Canvas:
-        case Kind::CanvasButton:
             tk::NewCanvas(n, row.x, y, row.width, row.height);
+            break;
+        case Kind::CanvasButton:
+            CreateCanvasButton(n, row.x, y, row.width, row.height, row.caption, 0);
             break;
         case Kind::StringField:
             tk::NewStringField(n, row.x, y, row.width, row.height, row.caption);

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "color/text_rules.h"
 #include "toolkit/toolkit.h"
+#include "widgets/canvas_button.h"
 
 std::u16string FooterText;
 
@@ -42,6 +43,7 @@ void RunEventLoop() {
 
 int RunTintwell() {
     tk::Init();
+    CreateButtonRegistry();
     FooterText = MakeFooterText(tk::SystemServices().localTime().year);
     LoadFonts();
     if (BuildMainWindow()) RunEventLoop();

@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "toolkit/toolkit.h"
+#include "widgets/canvas_button.h"
 
 namespace {
 
@@ -61,6 +62,7 @@ const std::vector<Expected> Layout = {
 class MainWindowTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
+        CreateButtonRegistry();
         LoadFonts();
         ASSERT_TRUE(BuildMainWindow());
     }
@@ -87,6 +89,37 @@ TEST_F(MainWindowTest, EveryGadgetHasItsNumberKindParentAndPlace) {
     EXPECT_EQ(image->window, MagnifierWindow);
     EXPECT_EQ(tk::GadgetX(MagnifierImage), 1);
     EXPECT_EQ(tk::GadgetWidth(MagnifierImage), 200);
+}
+
+TEST_F(MainWindowTest, TheElevenButtonsAreCanvasButtonsWithCaptionsAndFonts) {
+    struct Button {
+        int number;
+        const char16_t* caption;
+        int font;
+    };
+    const Button buttons[] = {
+        {BackPbCodeButton, u"$", CodeButtonFont},
+        {BackWebCodeButton, u"#", CodeButtonFont},
+        {BackColorButton, u"Select Background Color", ButtonFont},
+        {FontPbCodeButton, u"$", CodeButtonFont},
+        {FontWebCodeButton, u"#", CodeButtonFont},
+        {FontColorButton, u"Select a regular Font Color", ButtonFont},
+        {WebConvertButton, u"Convert Color", ButtonFont},
+        {PbConvertButton, u"Convert Color", ButtonFont},
+        {PickPbButton, u"$", CodeButtonFont},
+        {PickWebButton, u"#", CodeButtonFont},
+        {PickRgbButton, u"rgb", CodeButtonFont},
+    };
+    EXPECT_EQ(ButtonRegistry.size(), std::size(buttons));
+    for (const Button& b : buttons) {
+        SCOPED_TRACE(b.number);
+        const CanvasButton* record = FindButton(b.number);
+        ASSERT_NE(record, nullptr);
+        EXPECT_EQ(record->caption, b.caption);
+        EXPECT_EQ(record->font, tk::FontID(b.font));
+        EXPECT_EQ(record->flags, 0u);
+        EXPECT_EQ(tk::Drawing::OnCanvas(b.number).PixelAt(2, 2), 15592941);  // default fill
+    }
 }
 
 TEST_F(MainWindowTest, WindowsAreCentredSizedOwnedAndShownAsBuilt) {

@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "toolkit/toolkit.h"
+#include "widgets/canvas_button.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ void CountOther() {
 class EventLoopTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        CreateButtonRegistry();
         LoadFonts();
         ASSERT_TRUE(BuildMainWindow());
         otherEvents = 0;

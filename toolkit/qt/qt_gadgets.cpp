@@ -221,7 +221,14 @@ void SetGadgetColors(NativeHandle gadget, Color text, Color back) {
 }
 
 void FocusGadget(NativeHandle gadget) {
-    QtWidget(gadget)->setFocus(Qt::OtherFocusReason);
+    QWidget* w = QtWidget(gadget);
+    w->setFocus(Qt::OtherFocusReason);
+    // A hidden gadget cannot hold the focus; taking it still means that no
+    // other gadget of the window keeps it.
+    if (!w->hasFocus()) {
+        QWidget* current = w->window()->focusWidget();
+        if (current && current != w) current->clearFocus();
+    }
 }
 
 void SetChecked(NativeHandle gadget, bool checked) {

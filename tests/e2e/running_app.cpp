@@ -1,0 +1,72 @@
+#include "tests/e2e/running_app.h"
+
+#include <signal.h>
+#include <spawn.h>
+#include <stdio.h>
+#include <sys/wait.h>
+
+#include <thread>
+
+extern char** environ;
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+RunningApp::RunningApp() {
+    char* argv[] = {const_cast<char*>(TINTWELL_EXE), nullptr};
+    if (posix_spawn(&pid_, TINTWELL_EXE, nullptr, nullptr, argv, environ) != 0) pid_ = 0;
+}
+
+RunningApp::~RunningApp() {
+    if (pid_ > 0 && !status_) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+}
+
+std::optional<int> RunningApp::PollExit() {
+    int status = 0;
+    if (pid_ > 0 && !status_ && waitpid(pid_, &status, WNOHANG) == pid_) status_ = status;
+    return status_;
+}
+
+std::optional<int> RunningApp::WaitExit(std::chrono::milliseconds timeout) {
+    const auto deadline = Clock::now() + timeout;
+    while (!PollExit() && Clock::now() < deadline)
+        std::this_thread::sleep_for(5ms);
+    return PollExit();
+}
+
+std::optional<xclient::Window> RunningApp::WaitForWindow(xclient::Display* display,
+                                                         std::string& why) {
+    if (pid_ <= 0) {
+        why = std::string("cannot start ") + TINTWELL_EXE;
+        return std::nullopt;
+    }
+    const auto deadline = Clock::now() + 10s;
+    while (Clock::now() < deadline) {
+        if (auto status = PollExit()) {
+            why = "exited with " + DescribeStatus(*status) + " before showing its window";
+            return std::nullopt;
+        }
+        if (auto window = xclient::FindWindow(display, MainTitle, 50ms, pid_, true)) return window;
+    }
+    why = std::string("no viewable window titled '") + MainTitle + "' within 10 s";
+    return std::nullopt;
+}
+
+std::string DescribeStatus(int status) {
+    if (WIFEXITED(status)) return "exit code " + std::to_string(WEXITSTATUS(status));
+    if (WIFSIGNALED(status)) return "signal " + std::to_string(WTERMSIG(status));
+    return "wait status " + std::to_string(status);
+}
+
+std::optional<std::string> RunCommand(const std::string& command) {
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return std::nullopt;
+    std::string output;
+    char buffer[256];
+    while (size_t n = fread(buffer, 1, sizeof buffer, pipe))
+        output.append(buffer, n);
+    return pclose(pipe) == 0 ? std::optional(output) : std::nullopt;
+}

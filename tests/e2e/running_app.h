@@ -1,0 +1,38 @@
+// The real executable as a child process on the display in $DISPLAY (see
+// with_xvfb.sh), and the outside tools a user's session would drive it with.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "tools/xclient.h"
+
+inline constexpr const char* MainTitle = "Tintwell v7";
+
+class RunningApp {
+  public:
+    RunningApp();  // starts TINTWELL_EXE
+    RunningApp(const RunningApp&) = delete;
+    RunningApp& operator=(const RunningApp&) = delete;
+    ~RunningApp();  // kills and reaps it if it still runs
+
+    pid_t Pid() const { return pid_; }
+    // The wait status once the process has exited, reaping it.
+    std::optional<int> PollExit();
+    std::optional<int> WaitExit(std::chrono::milliseconds timeout);
+    // The viewable main window, within 10 s; on failure `why` says what happened.
+    std::optional<xclient::Window> WaitForWindow(xclient::Display* display, std::string& why);
+
+  private:
+    pid_t pid_ = 0;
+    std::optional<int> status_;
+};
+
+std::string DescribeStatus(int status);
+
+// Runs a shell command and returns what it printed; failures come back as
+// nullopt.
+std::optional<std::string> RunCommand(const std::string& command);
