@@ -59,3 +59,9 @@ enum FontNumber : int {
 enum TimerNumber : int {
     PickerTimer = 123,  // a timer of MainWindow
 };
+
+enum ImageNumber : int {
+    MagnifierBitmap = 1,
+    OpenArrowImage = 2,
+    FoldedArrowImage = 3,
+};

@@ -2,10 +2,16 @@
 
 #include <new>
 
-#include "app/field_focus.h"
+#include "app/collapse_strip.h"
+#include "app/input_frames.h"
 #include "app/ids.h"
+#include "app/title_bar.h"
 #include "color/color_value.h"
 #include "color/converters.h"
+#include "theme/apply_theme.h"
+#include "theme/palette.h"
+#include "theme/surfaces.h"
+#include "theme/theme_file.h"
 #include "toolkit/toolkit.h"
 #include "widgets/canvas_button.h"
 
@@ -76,8 +82,16 @@ struct BindingRow {
 // Every handler of the window, in the order it is bound, after the panels'
 // and before the timer's. Each feature adds its row here.
 constexpr BindingRow Bindings[] = {
+    {TitleBar, OnTitleBarEvent, tk::AnyType},
+    {ComparePanel, OnComparePanelHover, tk::AnyType},
+    {WebPanel, OnWebPanelHover, tk::AnyType},
+    {PbPanel, OnPbPanelHover, tk::AnyType},
+    {PickerPanel, OnPickerPanelHover, tk::AnyType},
+    {CollapseToggle, OnCollapseToggle, tk::AnyType},
+    {AlwaysOnTopCheck, OnAlwaysOnTop, tk::AnyType},
     {WebConvertButton, OnWebConvert, tk::AnyType},
     {PbConvertButton, OnPbConvert, tk::AnyType},
+    {Footer, OnFooterEvent, tk::AnyType},
 };
 
 void CreateGadget(const LayoutRow& row, int y) {
@@ -117,6 +131,7 @@ void CreateMainWindowGadgets() {
                           ? tk::GadgetY(previousPanel) + tk::GadgetHeight(previousPanel)
                           : row.y;
         CreateGadget(row, y);
+        PaintSurface(row.number);  // its first painting, in the palette of the start
         if (row.kind == Kind::Panel) openPanel = row.number;
         if (row.parent == WindowItself) previousPanel = row.number;
     }
@@ -149,6 +164,8 @@ void BindFieldFocus() {
 bool BuildMainWindow() {
     TitleDrag.reset(new (std::nothrow) DragState{});
     if (!TitleDrag) return false;
+    CurrentTheme = LoadThemeFile();
+    ApplyTheme(CurrentTheme);  // no window yet: the palette only
 
     tk::NewWindow(MainWindow, 0, 0, 416, 800, u"Tintwell v7",
                   tk::WindowCentered | tk::WindowHidden);
@@ -156,6 +173,7 @@ bool BuildMainWindow() {
     CreateMainWindowGadgets();
     tk::HideGadget(FocusSink, true);
     tk::SetGadgetData(CollapseToggle, 0);
+    tk::BindGadgetEvent(CloseButton, OnCloseButtonEvent);
     // The close button draws its resting look once the loop takes this.
     tk::PostEvent({tk::EventKind::Gadget, MainWindow, CloseButton, tk::MouseLeave, 0});
 
@@ -163,5 +181,7 @@ bool BuildMainWindow() {
     tk::ShowWindow(MainWindow, true);
     CreateAuxiliaryWindows();
     BindFieldFocus();
+    CurrentTheme = LoadThemeFile();
+    ApplyTheme(CurrentTheme);
     return true;
 }

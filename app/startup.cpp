@@ -6,8 +6,6 @@
 #include "toolkit/toolkit.h"
 #include "widgets/canvas_button.h"
 
-std::u16string FooterText;
-
 namespace {
 
 struct FontRow {
@@ -26,10 +24,6 @@ constexpr FontRow Fonts[] = {
 };
 
 }  // namespace
-
-std::u16string MakeFooterText(int year) {
-    return u"Marrowfield (2k" + RightChars(DecimalText(year), 2) + u")";
-}
 
 void LoadFonts() {
     for (const FontRow& f : Fonts)

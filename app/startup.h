@@ -1,12 +1,8 @@
 // The program's main line: start-up, the event loop and the end.
 #pragma once
 
-#include <string>
+#include "app/footer_text.h"
 
-// Caption painted on the footer, fixed at start-up.
-extern std::u16string FooterText;
-
-std::u16string MakeFooterText(int year);
 // Fonts 1 to 6, by number.
 void LoadFonts();
 // Waits for events, which reach their handlers meanwhile, until the first

@@ -18,6 +18,7 @@
 //   fonts     NewFont, FreeFont, DefaultFont, VerticalDpi, MeasureText, DrawText
 //   timers    StartTimer, StopTimer
 //   pointer   PointerPosition
+//   system    AppDataFolder, OpenAddress, PathSeparator, ExecutableFolder
 #pragma once
 
 #include <string>
@@ -96,6 +97,12 @@ void StopTimer(NativeHandle window, int timer);
 
 // --- pointer ------------------------------------------------------------------
 Point PointerPosition();  // on the screen
+
+// --- system -------------------------------------------------------------------
+std::u16string AppDataFolder();  // empty when unknown
+void OpenAddress(const std::u16string& address);
+char16_t PathSeparator();
+std::u16string ExecutableFolder();
 
 }  // namespace tk::backend
 

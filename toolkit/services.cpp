@@ -3,6 +3,8 @@
 #include <ctime>
 #include <random>
 
+#include "toolkit/backend.h"
+
 namespace tk {
 
 namespace {
@@ -22,8 +24,13 @@ int UniformByte() {
 }  // namespace
 
 Services& SystemServices() {
-    static Services services{ClockNow, UniformByte};
+    static Services services{ClockNow, UniformByte, backend::AppDataFolder, backend::OpenAddress,
+                             backend::PointerPosition};
     return services;
 }
+
+char16_t PathSeparator() { return backend::PathSeparator(); }
+
+std::u16string ExecutableFolder() { return backend::ExecutableFolder(); }
 
 }  // namespace tk

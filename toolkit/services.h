@@ -1,9 +1,12 @@
 // System services that tests must be able to replace, one seam each. The
 // toolkit fills them with the real services; an in-process test assigns its
-// own and puts the old ones back.
+// own and puts the old ones back (ScopedServices does both).
 #pragma once
 
 #include <functional>
+#include <string>
+
+#include "toolkit/types.h"
 
 namespace tk {
 
@@ -19,8 +22,32 @@ struct LocalTime {
 struct Services {
     std::function<LocalTime()> localTime;
     std::function<int()> randomByte;  // uniform over 0-255
+    // The user's roaming application-data folder as the system names it, or
+    // the empty text when it cannot be told.
+    std::function<std::u16string()> appDataFolder;
+    // Asks the system's default handler to open an address; no result.
+    std::function<void(const std::u16string&)> openAddress;
+    // The pointer's position on the screen, read now.
+    std::function<Point()> pointerPosition;
 };
 
 Services& SystemServices();
+
+// Puts the services back as they were when it was made.
+class ScopedServices {
+public:
+    ScopedServices() : saved_(SystemServices()) {}
+    ~ScopedServices() { SystemServices() = saved_; }
+    ScopedServices(const ScopedServices&) = delete;
+    ScopedServices& operator=(const ScopedServices&) = delete;
+
+private:
+    Services saved_;
+};
+
+// The separator of folder names in paths on this system.
+char16_t PathSeparator();
+// The folder that holds the running executable, with no separator at the end.
+std::u16string ExecutableFolder();
 
 }  // namespace tk

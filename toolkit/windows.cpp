@@ -6,6 +6,7 @@
 #include "toolkit/backend.h"
 #include "toolkit/events.h"
 #include "toolkit/gadgets.h"
+#include "toolkit/services.h"
 
 namespace tk {
 

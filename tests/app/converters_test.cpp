@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "toolkit/backend.h"
+#include "theme/palette.h"
 #include "toolkit/toolkit.h"
 #include "widgets/canvas_button.h"
 
@@ -51,7 +52,7 @@ TEST_F(ConvertersTest, WebCodeBecomesRgbaAndTheButtonTakesTheColour) {
     EXPECT_EQ(Border(WebConvertButton), 3943194);
     for (int slot : {NormalFill, HoverFill, PressedFill, NormalBorder, HoverBorder, PressedBorder})
         EXPECT_EQ(tk::GetGadgetColor(WebConvertButton, slot), 3943194) << slot;
-    EXPECT_EQ(tk::GetGadgetColor(WebConvertButton, NormalText), 0);
+    EXPECT_EQ(tk::GetGadgetColor(WebConvertButton, NormalText), Palette.LargeButtonTextColor);
     EXPECT_EQ(tk::GetGadgetText(WebConvertButton), u"Convert Color");
 }
 
@@ -71,7 +72,7 @@ TEST_F(ConvertersTest, APressReleasedOutsideDoesNothing) {
     tk::SetGadgetText(WebInputField, u"#1A2B3C");
     Click(WebConvertButton, 185, 20);  // one past the inclusive right bound
     EXPECT_EQ(tk::GetGadgetText(WebInputField), u"#1A2B3C");
-    EXPECT_EQ(Fill(WebConvertButton), 15592941);  // the default normal fill
+    EXPECT_EQ(Fill(WebConvertButton), Palette.LargeButtonBackColor);
     Click(WebConvertButton, 184, 42);             // the inclusive corner still counts
     EXPECT_EQ(tk::GetGadgetText(WebInputField), u"rgba(26,43,60,1.0)");
 }
@@ -84,7 +85,7 @@ TEST_F(ConvertersTest, UnknownTextStaysAsItWasButTheFocusLeavesTheField) {
     Click(WebConvertButton);
     EXPECT_EQ(tk::GetGadgetText(WebInputField), u"  hsl(1,2,3) ");
     EXPECT_FALSE(field->hasFocus());
-    EXPECT_EQ(Fill(WebConvertButton), 16645629);  // hovered, default colours
+    EXPECT_EQ(Fill(WebConvertButton), Palette.LargeButtonBackColor);  // the look's colours
 }
 
 TEST_F(ConvertersTest, PureBasicCodeBecomesPaddedRgb) {

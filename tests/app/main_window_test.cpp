@@ -118,7 +118,8 @@ TEST_F(MainWindowTest, TheElevenButtonsAreCanvasButtonsWithCaptionsAndFonts) {
         EXPECT_EQ(record->caption, b.caption);
         EXPECT_EQ(record->font, tk::FontID(b.font));
         EXPECT_EQ(record->flags, 0u);
-        EXPECT_EQ(tk::Drawing::OnCanvas(b.number).PixelAt(2, 2), 15592941);  // default fill
+        EXPECT_EQ(tk::Drawing::OnCanvas(b.number).PixelAt(2, 2),
+                  tk::GetGadgetColor(b.number, NormalFill));
     }
 }
 

@@ -1,14 +1,36 @@
-// One platform start for the whole test program, as in the tool.
+// One platform start for the whole test program, as in the tool, with the
+// services that would reach outside the test pointed at harmless places.
 #include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
 
 #include "toolkit/toolkit.h"
 
 namespace {
 
 class ToolkitEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override { tk::Init(); }
-    void TearDown() override { tk::Shutdown(); }
+public:
+    void SetUp() override {
+        tk::Init();
+        // A private application-data folder, so that no test reads or writes
+        // the theme file of the person running the tests.
+        std::string pattern = (std::filesystem::temp_directory_path() / "tintwell-test-XXXXXX");
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+        const std::u16string appData = folder_.u16string();
+        tk::SystemServices().appDataFolder = [appData] { return appData; };
+        tk::SystemServices().openAddress = [](const std::u16string&) {};
+    }
+    void TearDown() override {
+        tk::Shutdown();
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+private:
+    std::filesystem::path folder_;
 };
 
 }  // namespace

@@ -1,7 +1,13 @@
 // Top-level windows: frameless QWidgets. A close request from the window
 // manager becomes the toolkit's close event; the window itself stays.
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QWindow>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
 
 #include "toolkit/backend.h"
 #include "toolkit/qt/qt_backend.h"
@@ -19,6 +25,37 @@ class QtWindow : public QWidget {
         core::CloseRequest(QtHandle(this));
     }
 };
+
+xcb_atom_t QtAtom(xcb_connection_t* c, const char* name) {
+    const auto cookie = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(strlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookie, nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    free(reply);
+    return atom;
+}
+
+// The window manager's "above" state of a mapped window, asked for the way
+// every client does: a _NET_WM_STATE message to the root window.
+void QtRequestAbove(QWidget* w, bool above) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection()) return;  // not on X11
+    xcb_connection_t* c = x11->connection();
+    static const xcb_atom_t state = QtAtom(c, "_NET_WM_STATE");
+    static const xcb_atom_t aboveAtom = QtAtom(c, "_NET_WM_STATE_ABOVE");
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(w->winId());
+    message.type = state;
+    message.data.data32[0] = above ? 1 : 0;  // add or remove
+    message.data.data32[1] = aboveAtom;
+    message.data.data32[3] = 1;  // from an application
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_send_event(c, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(c);
+}
 
 }  // namespace
 }  // namespace tk::qt
@@ -79,11 +116,16 @@ void SetWindowBackground(NativeHandle window, Color color) {
 void SetWindowTopmost(NativeHandle window, bool topmost) {
     QWidget* w = QtWidget(window);
     const Qt::WindowFlags flags = w->windowFlags().setFlag(Qt::WindowStaysOnTopHint, topmost);
-    // QWidget::setWindowFlags would recreate the native window and hide it;
-    // record the flag on the widget and hand it to the platform window only,
-    // which updates the window manager state of a mapped window in place.
+    // QWidget::setWindowFlags would recreate the native window and hide it.
+    // Record the flag on the widget and its platform window, which apply it
+    // the next time the window is mapped, and ask the window manager for the
+    // change now: Qt does not tell it about a mapped window.
     w->overrideWindowFlags(flags);
     if (QWindow* native = w->windowHandle()) native->setFlags(flags);
+    if (w->isVisible()) {
+        QtRequestAbove(w, topmost);
+        if (topmost) w->raise();
+    }
 }
 
 }  // namespace tk::backend
