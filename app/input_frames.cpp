@@ -18,7 +18,8 @@ void SetPanelCursor(int panel, std::initializer_list<HoverRect> rects) {
     const auto px = static_cast<int>(tk::GetGadgetAttribute(panel, tk::CanvasMouseX));
     const auto py = static_cast<int>(tk::GetGadgetAttribute(panel, tk::CanvasMouseY));
     bool over = false;
-    for (const HoverRect& r : rects) over = over || PointInRect(px, py, r.x, r.y, r.width, r.height);
+    for (const HoverRect& r : rects)
+        over = over || PointInRect(px, py, r.x, r.y, r.width, r.height);
     tk::SetGadgetAttribute(panel, tk::CanvasCursor, over ? tk::IBeamCursor : tk::ArrowCursor);
 }
 
@@ -32,18 +33,23 @@ int PointInRect(int px, int py, int x, int y, int width, int height) {
 
 void OnComparePanelHover() {
     if (tk::CurrentEvent().type != tk::MouseMove || tk::GetWindowData(MainWindow) == 0) return;
-    SetPanelCursor(ComparePanel, {{232, 118, 148, 22},
-                                  {232, 147, 148, 22},
-                                  {232, 263, 148, 22},
-                                  {232, 292, 148, 22}});
+    SetPanelCursor(
+        ComparePanel,
+        {{232, 118, 148, 22}, {232, 147, 148, 22}, {232, 263, 148, 22}, {232, 292, 148, 22}});
 }
 
-void OnWebPanelHover() { SetPanelCursor(WebPanel, {{232, 44, 148, 22}}); }
+void OnWebPanelHover() {
+    SetPanelCursor(WebPanel, {{232, 44, 148, 22}});
+}
 
-void OnPbPanelHover() { SetPanelCursor(PbPanel, {{232, 37, 148, 22}}); }
+void OnPbPanelHover() {
+    SetPanelCursor(PbPanel, {{232, 37, 148, 22}});
+}
 
 // Two rows above the drawn frame already count here.
-void OnPickerPanelHover() { SetPanelCursor(PickerPanel, {{233, 58, 146, 24}}); }
+void OnPickerPanelHover() {
+    SetPanelCursor(PickerPanel, {{233, 58, 146, 24}});
+}
 
 void OnFieldFocus() {
     const tk::Event& e = tk::CurrentEvent();

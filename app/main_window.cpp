@@ -3,8 +3,8 @@
 #include <new>
 
 #include "app/collapse_strip.h"
-#include "app/input_frames.h"
 #include "app/ids.h"
+#include "app/input_frames.h"
 #include "app/title_bar.h"
 #include "color/color_value.h"
 #include "color/converters.h"

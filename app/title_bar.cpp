@@ -19,7 +19,8 @@ constexpr char16_t SourceManual[] = u"" TINTWELL_SOURCE_DIR "/docs/index.html";
 void PaintCloseButton(bool hover) {
     tk::Drawing d = tk::Drawing::OnCanvas(CloseButton);
     if (!d) return;
-    d.Fill(0, 0, d.Width(), d.Height(), hover ? Palette.CloseHoverBackColor : Palette.CloseBackColor);
+    d.Fill(0, 0, d.Width(), d.Height(),
+           hover ? Palette.CloseHoverBackColor : Palette.CloseBackColor);
     const ColorValue glyph = hover ? Palette.CloseHoverGlyphColor : Palette.CloseGlyphColor;
     d.Line(21, 29, 40, 10, glyph);
     d.Line(21, 10, 40, 29, glyph);
@@ -34,17 +35,22 @@ void OnTitleBarEvent() {
     switch (e.type) {
         case tk::LeftButtonDown:  // a double-click's second press re-arms here
             drag->dragging = 1;
-            drag->grabX = static_cast<std::int32_t>(tk::GetGadgetAttribute(TitleBar, tk::CanvasMouseX));
-            drag->grabY = static_cast<std::int32_t>(tk::GetGadgetAttribute(TitleBar, tk::CanvasMouseY));
+            drag->grabX =
+                static_cast<std::int32_t>(tk::GetGadgetAttribute(TitleBar, tk::CanvasMouseX));
+            drag->grabY =
+                static_cast<std::int32_t>(tk::GetGadgetAttribute(TitleBar, tk::CanvasMouseY));
             break;
-        case tk::LeftButtonUp: drag->dragging = 0; break;
+        case tk::LeftButtonUp:
+            drag->dragging = 0;
+            break;
         case tk::MouseMove:
             // The grab is in the title bar's coordinates, which start one pixel
             // into the window: the window trails the pointer by that pixel.
             if (drag->dragging != 0 &&
                 (tk::GetGadgetAttribute(TitleBar, tk::CanvasButtons) & tk::LeftButtonBit)) {
                 const tk::Point p = tk::PointerPosition();
-                tk::ResizeWindow(e.window, p.x - drag->grabX, p.y - drag->grabY, tk::Keep, tk::Keep);
+                tk::ResizeWindow(e.window, p.x - drag->grabX, p.y - drag->grabY, tk::Keep,
+                                 tk::Keep);
             }
             break;
         case tk::RightButtonDown:
@@ -52,7 +58,8 @@ void OnTitleBarEvent() {
             SaveThemeFile();
             ApplyTheme(CurrentTheme);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -64,8 +71,12 @@ void OnCloseButtonEvent() {
             PaintCloseButton(true);
             break;
         case tk::MouseEnter:
-        case tk::MouseMove: PaintCloseButton(true); break;
-        default: PaintCloseButton(false); break;
+        case tk::MouseMove:
+            PaintCloseButton(true);
+            break;
+        default:
+            PaintCloseButton(false);
+            break;
     }
 }
 
@@ -74,7 +85,8 @@ void OnAlwaysOnTop() {
 }
 
 void OnFooterEvent() {
-    if (tk::CurrentEvent().type == tk::LeftButtonDown) tk::SystemServices().openAddress(ManualAddress());
+    if (tk::CurrentEvent().type == tk::LeftButtonDown)
+        tk::SystemServices().openAddress(ManualAddress());
 }
 
 std::u16string ManualAddress() {

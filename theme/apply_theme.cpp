@@ -26,27 +26,26 @@ void DrawArrow(const Chevron& c, int width) {
     d.Line(0, 0, width - 1, 0, Palette.FrameColor);
     const ColorValue ink = Palette.LargeButtonTextColor;
     for (int side : {-8, 8})
-        for (int row : {0, c.step}) d.Line(cx, c.apexRow + row, cx + side, c.armRow + row, ink);
+        for (int row : {0, c.step})
+            d.Line(cx, c.apexRow + row, cx + side, c.armRow + row, ink);
 }
 
-const int SmallButtons[] = {BackPbCodeButton, BackWebCodeButton, FontPbCodeButton,
-                            FontWebCodeButton, PickPbButton,     PickWebButton,
+const int SmallButtons[] = {BackPbCodeButton,  BackWebCodeButton, FontPbCodeButton,
+                            FontWebCodeButton, PickPbButton,      PickWebButton,
                             PickRgbButton};
 const int LargeButtons[] = {BackColorButton, WebConvertButton, PbConvertButton, FontColorButton};
 
 void ColorButtons() {
     const ThemePalette& p = Palette;
     for (int b : SmallButtons)
-        SetButtonColors(b, p.SmallButtonTextColor, p.SmallButtonBackColor,
-                        p.SmallButtonBorderColor, p.SmallButtonTextColor,
-                        p.SmallButtonHoverBackColor, p.SmallButtonBorderColor,
+        SetButtonColors(b, p.SmallButtonTextColor, p.SmallButtonBackColor, p.SmallButtonBorderColor,
                         p.SmallButtonTextColor, p.SmallButtonHoverBackColor,
-                        p.SmallButtonBorderColor);
+                        p.SmallButtonBorderColor, p.SmallButtonTextColor,
+                        p.SmallButtonHoverBackColor, p.SmallButtonBorderColor);
     for (int b : LargeButtons)
-        SetButtonColors(b, p.LargeButtonTextColor, p.LargeButtonBackColor,
-                        p.LargeButtonBorderColor, p.LargeButtonTextColor, p.LargeButtonBackColor,
-                        p.LargeButtonBorderColor, p.LargeButtonTextColor, p.LargeButtonBackColor,
-                        p.LargeButtonBorderColor);
+        SetButtonColors(b, p.LargeButtonTextColor, p.LargeButtonBackColor, p.LargeButtonBorderColor,
+                        p.LargeButtonTextColor, p.LargeButtonBackColor, p.LargeButtonBorderColor,
+                        p.LargeButtonTextColor, p.LargeButtonBackColor, p.LargeButtonBorderColor);
 }
 
 void ColorLabelsAndFields() {
@@ -80,7 +79,8 @@ void ApplyTheme(std::int32_t theme) {
         tk::SetWindowColor(MainWindow, Palette.FrameColor);
         PaintAllSurfaces();
         ColorButtons();
-        const int arrow = tk::GetGadgetData(CollapseToggle) == 0 ? OpenArrowImage : FoldedArrowImage;
+        const int arrow =
+            tk::GetGadgetData(CollapseToggle) == 0 ? OpenArrowImage : FoldedArrowImage;
         tk::SetGadgetImage(CollapseToggle, tk::ImageID(arrow));
         ColorLabelsAndFields();
         // Painting the title bar does not reach the close button on it.

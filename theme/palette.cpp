@@ -60,4 +60,6 @@ constexpr ThemePalette DarkPalette = {
 
 }  // namespace
 
-void SelectPalette(std::int32_t theme) { Palette = theme == 1 ? DarkPalette : LightPalette; }
+void SelectPalette(std::int32_t theme) {
+    Palette = theme == 1 ? DarkPalette : LightPalette;
+}

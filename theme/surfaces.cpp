@@ -23,11 +23,13 @@ struct Label {
 // What a panel shows: its group frame, its input frames and its texts. The
 // steps keep the order in which overlapping parts are drawn.
 void FillInputFrames(tk::Drawing& d, std::initializer_list<Box> frames) {
-    for (const Box& f : frames) d.Fill(f.x, f.y, f.w, f.h, Palette.FieldBackColor);
+    for (const Box& f : frames)
+        d.Fill(f.x, f.y, f.w, f.h, Palette.FieldBackColor);
 }
 
 void OutlineInputFrames(tk::Drawing& d, std::initializer_list<Box> frames) {
-    for (const Box& f : frames) d.Outline(f.x, f.y, f.w, f.h, Palette.FieldFrameColor);
+    for (const Box& f : frames)
+        d.Outline(f.x, f.y, f.w, f.h, Palette.FieldFrameColor);
 }
 
 void DrawLabels(tk::Drawing& d, std::initializer_list<Label> labels) {
@@ -37,7 +39,9 @@ void DrawLabels(tk::Drawing& d, std::initializer_list<Label> labels) {
     }
 }
 
-void BeginPanel(tk::Drawing& d) { d.Fill(0, 0, d.Width(), d.Height(), Palette.PanelBackColor); }
+void BeginPanel(tk::Drawing& d) {
+    d.Fill(0, 0, d.Width(), d.Height(), Palette.PanelBackColor);
+}
 
 void PaintTitleBar() {
     tk::Drawing d = tk::Drawing::OnCanvas(TitleBar);
@@ -136,9 +140,8 @@ struct Surface {
 };
 
 constexpr Surface Surfaces[] = {
-    {TitleBar, PaintTitleBar},       {ComparePanel, PaintComparePanel},
-    {WebPanel, PaintWebPanel},       {PbPanel, PaintPbPanel},
-    {PickerPanel, PaintPickerPanel}, {PickSwatch, PaintPickSwatch},
+    {TitleBar, PaintTitleBar}, {ComparePanel, PaintComparePanel}, {WebPanel, PaintWebPanel},
+    {PbPanel, PaintPbPanel},   {PickerPanel, PaintPickerPanel},   {PickSwatch, PaintPickSwatch},
     {Footer, PaintFooter},
 };
 
@@ -154,5 +157,6 @@ bool PaintSurface(int gadget) {
 }
 
 void PaintAllSurfaces() {
-    for (const Surface& s : Surfaces) s.paint();
+    for (const Surface& s : Surfaces)
+        s.paint();
 }

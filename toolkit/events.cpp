@@ -147,6 +147,15 @@ void Dispatch(const Event& event) {
     RecordHandled(event.kind);
 }
 
+void DispatchPostedEvents() {
+    auto& posted = State().posted;
+    while (!posted.empty()) {
+        const Event e = posted.front();
+        posted.pop_front();
+        Dispatch(e);
+    }
+}
+
 void ForgetGadgetBindings(int gadget) {
     std::erase_if(State().gadgetBindings,
                   [&](const GadgetBinding& b) { return b.gadget == gadget; });

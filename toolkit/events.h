@@ -40,6 +40,8 @@ EventKind WaitEvent();
 namespace detail {
 // Calls the handlers bound to the event at once, with it as current event.
 void Dispatch(const Event& event);
+// Hands every posted event to its handlers now, as the next waits would.
+void DispatchPostedEvents();
 // Drops every binding of a gadget that is going away.
 void ForgetGadgetBindings(int gadget);
 void ForgetWindowTimers(int window);

@@ -79,8 +79,8 @@ int CanvasRelease(Gadget* g) {
 int CanvasResize(Gadget* g, int x, int y, int w, int h) {
     ApplyKeep(g->rect, x, y, w, h);
     backend::SetGadgetGeometry(g->handle, g->rect);
-    const bool sized = g->surface && (g->surface->width != g->rect.width ||
-                                      g->surface->height != g->rect.height);
+    const bool sized =
+        g->surface && (g->surface->width != g->rect.width || g->surface->height != g->rect.height);
     if (sized) {
         g->surface->Resize(g->rect.width, g->rect.height, BlankCanvasColor);
         backend::PresentCanvas(g->handle, *g->surface);

@@ -29,8 +29,12 @@ Services& SystemServices() {
     return services;
 }
 
-char16_t PathSeparator() { return backend::PathSeparator(); }
+char16_t PathSeparator() {
+    return backend::PathSeparator();
+}
 
-std::u16string ExecutableFolder() { return backend::ExecutableFolder(); }
+std::u16string ExecutableFolder() {
+    return backend::ExecutableFolder();
+}
 
 }  // namespace tk

@@ -146,7 +146,7 @@ Size PrimaryScreenSize() {
 }
 
 Point PointerPosition() {
-    return backend::PointerPosition();
+    return SystemServices().pointerPosition();
 }
 
 namespace detail {

@@ -1,38 +1,15 @@
 // The converters through the real window: pointer input on the button, the
 // field's text and the button's picture.
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QLineEdit>
 
-#include "app/ids.h"
-#include "app/main_window.h"
-#include "app/startup.h"
-#include "toolkit/backend.h"
-#include "theme/palette.h"
-#include "toolkit/toolkit.h"
-#include "widgets/canvas_button.h"
+#include "tests/app/main_window_fixture.h"
 
 namespace {
 
 using tk::core::PointerAction;
 
-class ConvertersTest : public ::testing::Test {
+class ConvertersTest : public MainWindowFixture {
   protected:
-    void SetUp() override {
-        CreateButtonRegistry();
-        LoadFonts();
-        ASSERT_TRUE(BuildMainWindow());
-        QApplication::setActiveWindow(reinterpret_cast<QWidget*>(tk::WindowHandle(MainWindow)));
-    }
-    void TearDown() override {
-        tk::CloseWindow(MainWindow);
-        EXPECT_TRUE(ButtonRegistry.empty());
-    }
-
-    static void Pointer(int button, PointerAction action, int x, int y, int buttons = 0) {
-        tk::core::CanvasPointerEvent(tk::GadgetHandle(button), action, x, y, buttons);
-    }
     // Moves in, presses, moves to (x, y) and releases there.
     static void Click(int button, int x = 20, int y = 20) {
         Pointer(button, PointerAction::Move, 20, 20);
@@ -73,7 +50,7 @@ TEST_F(ConvertersTest, APressReleasedOutsideDoesNothing) {
     Click(WebConvertButton, 185, 20);  // one past the inclusive right bound
     EXPECT_EQ(tk::GetGadgetText(WebInputField), u"#1A2B3C");
     EXPECT_EQ(Fill(WebConvertButton), Palette.LargeButtonBackColor);
-    Click(WebConvertButton, 184, 42);             // the inclusive corner still counts
+    Click(WebConvertButton, 184, 42);  // the inclusive corner still counts
     EXPECT_EQ(tk::GetGadgetText(WebInputField), u"rgba(26,43,60,1.0)");
 }
 

@@ -25,8 +25,12 @@ void OpenAddress(const std::u16string& address) {
     QDesktopServices::openUrl(text.startsWith(u'/') ? QUrl::fromLocalFile(text) : QUrl(text));
 }
 
-char16_t PathSeparator() { return u'/'; }
+char16_t PathSeparator() {
+    return u'/';
+}
 
-std::u16string ExecutableFolder() { return QtText(QCoreApplication::applicationDirPath()); }
+std::u16string ExecutableFolder() {
+    return QtText(QCoreApplication::applicationDirPath());
+}
 
 }  // namespace tk::backend
