@@ -6,8 +6,9 @@
 #include "app/ids.h"
 #include "app/input_frames.h"
 #include "app/title_bar.h"
+#include "color/code_buttons.h"
 #include "color/color_value.h"
-#include "color/converters.h"
+#include "picker/screen_picker.h"
 #include "theme/apply_theme.h"
 #include "theme/palette.h"
 #include "theme/surfaces.h"
@@ -88,7 +89,11 @@ constexpr BindingRow Bindings[] = {
     {PbPanel, OnPbPanelHover, tk::AnyType},
     {PickerPanel, OnPickerPanelHover, tk::AnyType},
     {CollapseToggle, OnCollapseToggle, tk::AnyType},
+    {PickPbButton, OnPickPb, tk::AnyType},
+    {PickWebButton, OnPickWeb, tk::AnyType},
+    {PickRgbButton, OnPickRgb, tk::AnyType},
     {AlwaysOnTopCheck, OnAlwaysOnTop, tk::AnyType},
+    {PickerCheck, OnPickerCheck, tk::AnyType},
     {WebConvertButton, OnWebConvert, tk::AnyType},
     {PbConvertButton, OnPbConvert, tk::AnyType},
     {Footer, OnFooterEvent, tk::AnyType},
@@ -143,11 +148,13 @@ void BindHandlers() {
     tk::SetGadgetData(FontRgbField, NoColor);
     for (const BindingRow& b : Bindings)
         tk::BindGadgetEvent(b.gadget, b.handler, b.type);
+    tk::BindTimerEvent(MainWindow, PickerTimer, OnPickerTick);
 }
 
 void CreateAuxiliaryWindows() {
     const tk::NativeHandle owner = tk::WindowHandle(MainWindow);
-    tk::NewWindow(MagnifierWindow, 0, 0, 202, 202, u"", tk::WindowHidden, owner);
+    tk::NewWindow(MagnifierWindow, 0, 0, 202, 202, u"", tk::WindowHidden | tk::WindowNoFocus,
+                  owner);
     tk::SetWindowColor(MagnifierWindow, 0);
     tk::NewImageGadget(MagnifierImage, 1, 1, 200, 200, 0);
     tk::NewWindow(DialogAnchorWindow, 0, 0, 10, 10, u"", tk::WindowHidden, owner);

@@ -2,7 +2,7 @@
 
 #include "app/ids.h"
 #include "app/main_window.h"
-#include "color/text_rules.h"
+#include "picker/screen_picker.h"
 #include "toolkit/toolkit.h"
 #include "widgets/canvas_button.h"
 
@@ -40,7 +40,12 @@ int RunTintwell() {
     CreateButtonRegistry();
     FooterText = MakeFooterText(tk::SystemServices().localTime().year);
     LoadFonts();
-    if (BuildMainWindow()) RunEventLoop();
+    if (BuildMainWindow()) {
+        // Installed once the window is complete; without it the tool runs on.
+        tk::SystemServices().installMouseObserver(PickerMouseHook);
+        RunEventLoop();
+        tk::SystemServices().removeMouseObserver();
+    }
     tk::Shutdown();
     return 0;
 }

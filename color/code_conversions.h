@@ -19,3 +19,13 @@ ConvertedCode ConvertWebCode(const std::u16string& field);
 // A PureBasic code, untrimmed, becomes a padded rgb code; anything else is
 // left alone.
 ConvertedCode ConvertPbCode(const std::u16string& field);
+
+// The picked colour's format buttons rewrite text only (no colour). Codes
+// that are merely reordered keep their digits as typed.
+// "#": a PureBasic code reordered, an rgb or rgba code (any case) read.
+ConvertedCode PickWebCode(const std::u16string& field);
+// "$": a web code reordered, an rgb code (lower-case prefix) read.
+ConvertedCode PickPbCode(const std::u16string& field);
+// "rgb": a PureBasic code to a padded rgb code, a web code to a plain one;
+// "$#" followed by a web code passes both and ends plain. Not trimmed.
+ConvertedCode PickRgbCode(const std::u16string& field);

@@ -7,7 +7,7 @@ packages=(
     build-essential cmake pkg-config g++
     qt6-base-dev qt6-qpa-plugins libx11-dev libxi-dev
     libgtest-dev googletest
-    xvfb xdotool xclip x11-utils fonts-liberation2 fontconfig
+    xvfb xdotool xclip x11-utils x11-xserver-utils fonts-liberation2 fontconfig
 )
 
 missing=()

@@ -19,10 +19,12 @@
 //   timers    StartTimer, StopTimer
 //   pointer   PointerPosition
 //   system    AppDataFolder, OpenAddress, PathSeparator, ExecutableFolder
+//   screen    ScreenPixel, GrabScreen, InstallMouseObserver, RemoveMouseObserver
 #pragma once
 
 #include <string>
 
+#include "toolkit/mouse_observer.h"
 #include "toolkit/surface.h"
 #include "toolkit/types.h"
 
@@ -39,8 +41,10 @@ void WakeUp();
 
 // --- windows ----------------------------------------------------------------
 // A borderless top-level window, created hidden; rect is its inner area on
-// the screen. An owned window stays above its owner and has no taskbar entry.
-NativeHandle NewWindow(const Rect& rect, const std::u16string& title, NativeHandle owner);
+// the screen. An owned window stays above its owner and has no taskbar entry;
+// a window without focus never takes the keyboard focus, even when clicked.
+NativeHandle NewWindow(const Rect& rect, const std::u16string& title, NativeHandle owner,
+                       bool withoutFocus);
 void DestroyWindow(NativeHandle window);
 void ShowWindow(NativeHandle window, bool activate);
 void HideWindow(NativeHandle window);
@@ -103,6 +107,14 @@ std::u16string AppDataFolder();  // empty when unknown
 void OpenAddress(const std::u16string& address);
 char16_t PathSeparator();
 std::u16string ExecutableFolder();
+
+// --- screen -------------------------------------------------------------------
+Color ScreenPixel(int x, int y);       // -1 when it cannot be read
+Surface GrabScreen(const Rect& area);  // black outside the screen
+// Reports left and middle presses anywhere on the screen, never taking them
+// away from where they go. False when the platform cannot watch them.
+bool InstallMouseObserver(MouseObserver observer);
+void RemoveMouseObserver();
 
 }  // namespace tk::backend
 

@@ -105,6 +105,11 @@ void RemoveWindowTimer(int window, int timer) {
     backend::StopTimer(WindowHandle(window), timer);
 }
 
+bool IsWindowTimerRunning(int window, int timer) {
+    const auto& running = State().runningTimers;
+    return std::find(running.begin(), running.end(), std::pair{window, timer}) != running.end();
+}
+
 void PostEvent(const Event& event) {
     State().posted.push_back(event);
     backend::WakeUp();

@@ -29,6 +29,7 @@ void BindTimerEvent(int window, int timer, Handler handler);
 // Window timers; adding a running timer restarts it.
 void AddWindowTimer(int window, int timer, int milliseconds);
 void RemoveWindowTimer(int window, int timer);
+bool IsWindowTimerRunning(int window, int timer);
 
 // Queues an event; it reaches its handlers only when WaitEvent next runs.
 void PostEvent(const Event& event);

@@ -24,8 +24,15 @@ int UniformByte() {
 }  // namespace
 
 Services& SystemServices() {
-    static Services services{ClockNow, UniformByte, backend::AppDataFolder, backend::OpenAddress,
-                             backend::PointerPosition};
+    static Services services{ClockNow,
+                             UniformByte,
+                             backend::AppDataFolder,
+                             backend::OpenAddress,
+                             backend::PointerPosition,
+                             backend::ScreenPixel,
+                             backend::GrabScreen,
+                             backend::InstallMouseObserver,
+                             backend::RemoveMouseObserver};
     return services;
 }
 

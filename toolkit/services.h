@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "toolkit/mouse_observer.h"
+#include "toolkit/surface.h"
 #include "toolkit/types.h"
 
 namespace tk {
@@ -29,19 +31,27 @@ struct Services {
     std::function<void(const std::u16string&)> openAddress;
     // The pointer's position on the screen, read now.
     std::function<Point()> pointerPosition;
+    // The colour of one screen pixel, -1 when it cannot be read.
+    std::function<Color(int x, int y)> screenPixel;
+    // A copy of a screen rectangle; what lies outside the screen is black.
+    std::function<Surface(const Rect& area)> grabScreen;
+    // Watches left and middle presses anywhere on the screen, one observer at
+    // a time; false when the platform cannot (the tool runs on without).
+    std::function<bool(MouseObserver observer)> installMouseObserver;
+    std::function<void()> removeMouseObserver;
 };
 
 Services& SystemServices();
 
 // Puts the services back as they were when it was made.
 class ScopedServices {
-public:
+  public:
     ScopedServices() : saved_(SystemServices()) {}
     ~ScopedServices() { SystemServices() = saved_; }
     ScopedServices(const ScopedServices&) = delete;
     ScopedServices& operator=(const ScopedServices&) = delete;
 
-private:
+  private:
     Services saved_;
 };
 

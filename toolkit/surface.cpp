@@ -113,6 +113,18 @@ void CopySurface(Surface& dst, const Surface& src, int x, int y) {
     }
 }
 
+void EnlargeNearest(Surface& dst, const Surface& src, int factor) {
+    if (factor < 1) return;
+    const int w = std::min<std::int64_t>(dst.width, std::int64_t{src.width} * factor);
+    const int h = std::min<std::int64_t>(dst.height, std::int64_t{src.height} * factor);
+    for (int y = 0; y < h; ++y) {
+        const auto* from = src.pixels.data() + std::size_t(y / factor) * src.width;
+        auto* to = dst.pixels.data() + std::size_t(y) * dst.width;
+        for (int x = 0; x < w; ++x)
+            to[x] = from[x / factor];
+    }
+}
+
 Color PixelAt(const Surface& s, int x, int y) {
     if (x < 0 || y < 0 || x >= s.width || y >= s.height) return -1;
     return ColorFromPixel(s.pixels[std::size_t(y) * s.width + x]);

@@ -37,6 +37,9 @@ void DrawLine(Surface& s, int x1, int y1, int x2, int y2, Color c);
 void FillHorizontalGradient(Surface& s, int x, int y, int w, int h, Color left, Color right);
 // Copies src with its top-left corner at (x, y).
 void CopySurface(Surface& dst, const Surface& src, int x, int y);
+// Nearest-neighbour enlargement: every pixel of src becomes a factor x factor
+// block of dst, from dst's top left; what does not fit in dst is dropped.
+void EnlargeNearest(Surface& dst, const Surface& src, int factor);
 // The colour of one pixel, or -1 outside the surface.
 Color PixelAt(const Surface& s, int x, int y);
 

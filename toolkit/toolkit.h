@@ -6,6 +6,7 @@
 #include "toolkit/fonts.h"
 #include "toolkit/gadgets.h"
 #include "toolkit/images.h"
+#include "toolkit/mouse_observer.h"
 #include "toolkit/services.h"
 #include "toolkit/types.h"
 #include "toolkit/windows.h"

@@ -107,6 +107,7 @@ enum ColorSlot : int {
 enum WindowFlags : unsigned {
     WindowCentered = 1u << 0,  // ignore x and y; centre on the primary screen
     WindowHidden = 1u << 1,    // create without showing
+    WindowNoFocus = 1u << 2,   // a tool window that never takes the keyboard focus
 };
 
 // Font creation flags.

@@ -54,7 +54,8 @@ std::intptr_t NewWindow(int number, int x, int y, int w, int h, const std::u16st
         x = screen.width > w ? (screen.width - w) / 2 : 0;
         y = screen.height > h ? (screen.height - h) / 2 : 0;
     }
-    const NativeHandle handle = backend::NewWindow({x, y, w, h}, title, owner);
+    const NativeHandle handle =
+        backend::NewWindow({x, y, w, h}, title, owner, flags & WindowNoFocus);
     if (!handle) return 0;
     Windows()[number] = {handle, owner, 0};
     detail::SetCurrentGadgetList(number, handle);

@@ -68,4 +68,47 @@ TEST(ConvertPbCode, PureBasicToPaddedRgb) {
     }
 }
 
+// The picked colour's three buttons: what each accepts and what it makes.
+TEST(PickCodes, TheThreeButtonsOnEachKindOfText) {
+    struct Row {
+        std::u16string field;
+        const char16_t* web;  // nullptr: the text stays as it was
+        const char16_t* pb;
+        const char16_t* rgb;
+    };
+    const Row rows[] = {
+        {u"rgb(26,43,60)", u"#1A2B3C", u"$3C2B1A", nullptr},
+        {u"#1A2B3C", nullptr, u"$3C2B1A", u"rgb(26,43,60)"},
+        {u"$3C2B1A", u"#1A2B3C", nullptr, u"rgb( 26, 43, 60)"},
+        {u"$3c2b1a", u"#1a2b3c", nullptr, u"rgb( 26, 43, 60)"},  // digits as typed
+        {u"#1a2b3c", nullptr, u"$3c2b1a", u"rgb(26,43,60)"},
+        {u"$FFF", u"#FFFFF", nullptr, u"rgb(255, 15,255)"},
+        {u"$", u"#", nullptr, u"rgb(  0,  0,  0)"},
+        {u"rgba(10,20,30,0.5)", u"#0A141E", u"$1E140A", nullptr},
+        {u"RGB(10,20,30)", u"#0A141E", nullptr, nullptr},  // capitals stop "$"
+        {u"rgb( 10 , 20 , 30 )", u"#0A141E", u"$1E140A", nullptr},
+        {u"rgb(300,0,0)", u"#120000", u"$000012", nullptr},
+        {u"rgb 1,2,3", nullptr, u"$030200", nullptr},  // no "(": "rgb 1" reads as 0
+        {u" #1A2B3C", nullptr, u"$3C2B1A", nullptr},   // "rgb" does not trim
+        {u" $3C2B1A", u"#1A2B3C", nullptr, nullptr},
+        {u"$#123456", u"#5623#1", nullptr, u"rgb(18,52,86)"},
+        {u"hsl(1,2,3)", nullptr, nullptr, nullptr},
+        {u"", nullptr, nullptr, nullptr},
+    };
+    auto check = [](ConvertedCode (*pick)(const std::u16string&), const std::u16string& field,
+                    const char16_t* expected, const char* which) {
+        const ConvertedCode r = pick(field);
+        EXPECT_EQ(r.converted, expected != nullptr) << which;
+        if (expected && r.converted) {
+            EXPECT_EQ(r.text, expected) << which;
+        }
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.field.begin(), r.field.end()));
+        check(PickWebCode, r.field, r.web, "#");
+        check(PickPbCode, r.field, r.pb, "$");
+        check(PickRgbCode, r.field, r.rgb, "rgb");
+    }
+}
+
 }  // namespace

@@ -12,6 +12,18 @@ extern char** environ;
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
+namespace {
+
+// The strip's background in the light and in the dark look.
+bool StripPainted(xclient::Display* display, xclient::Window window) {
+    const auto geometry = xclient::WindowGeometry(display, window);
+    if (!geometry) return false;
+    const auto pixel = xclient::PixelAt(display, geometry->x + 21, geometry->y + 50);
+    return pixel && ((*pixel & 0xFFFFFF) == 0xE5E4E5 || (*pixel & 0xFFFFFF) == 0x2E2821);
+}
+
+}  // namespace
+
 RunningApp::RunningApp() {
     char* argv[] = {const_cast<char*>(TINTWELL_EXE), nullptr};
     if (posix_spawn(&pid_, TINTWELL_EXE, nullptr, nullptr, argv, environ) != 0) pid_ = 0;
@@ -49,9 +61,10 @@ std::optional<xclient::Window> RunningApp::WaitForWindow(xclient::Display* displ
             why = "exited with " + DescribeStatus(*status) + " before showing its window";
             return std::nullopt;
         }
-        if (auto window = xclient::FindWindow(display, MainTitle, 50ms, pid_, true)) return window;
+        auto window = xclient::FindWindow(display, MainTitle, 50ms, pid_, true);
+        if (window && StripPainted(display, *window)) return window;
     }
-    why = std::string("no viewable window titled '") + MainTitle + "' within 10 s";
+    why = std::string("no ready window titled '") + MainTitle + "' within 10 s";
     return std::nullopt;
 }
 

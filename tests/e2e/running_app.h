@@ -23,7 +23,11 @@ class RunningApp {
     // The wait status once the process has exited, reaping it.
     std::optional<int> PollExit();
     std::optional<int> WaitExit(std::chrono::milliseconds timeout);
-    // The viewable main window, within 10 s; on failure `why` says what happened.
+    // The main window once it is ready for input, within 10 s; on failure
+    // `why` says what happened. The start maps the window, and the last theme
+    // pass of the build unmaps and maps it again: input sent in between would
+    // be lost. The collapse strip is painted only by that pass, so once it
+    // shows either look's colour the window is here to stay.
     std::optional<xclient::Window> WaitForWindow(xclient::Display* display, std::string& why);
 
   private:

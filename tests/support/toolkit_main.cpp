@@ -11,7 +11,7 @@
 namespace {
 
 class ToolkitEnvironment : public ::testing::Environment {
-public:
+  public:
     void SetUp() override {
         tk::Init();
         // A private application-data folder, so that no test reads or writes
@@ -29,7 +29,7 @@ public:
         std::filesystem::remove_all(folder_, ignored);
     }
 
-private:
+  private:
     std::filesystem::path folder_;
 };
 

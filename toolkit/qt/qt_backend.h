@@ -8,6 +8,7 @@
 //   [x] fonts: QFont by pixel size; text drawn with QPainter into the buffer
 //   [x] timers: one QTimer per (window, timer number)
 //   [x] pointer: QCursor
+//   [x] screen: XGetImage and XInput 2 raw presses on a second X connection
 #pragma once
 
 #include <QColor>
@@ -23,7 +24,11 @@
 
 #include "toolkit/types.h"
 
+#include "toolkit/mouse_observer.h"
+
 class QApplication;
+class QSocketNotifier;
+struct _XDisplay;  // Xlib's display; its header stays out of Qt code
 
 namespace tk::qt {
 
@@ -31,7 +36,17 @@ struct QtState {
     std::unique_ptr<QApplication> app;
     std::unique_ptr<QFont> defaultFont;
     std::map<std::pair<NativeHandle, int>, std::unique_ptr<QTimer>> timers;
+    // A connection of our own to the X server, for reading the screen and
+    // watching presses anywhere; opened on first use, null off X11.
+    _XDisplay* x11 = nullptr;
+    bool x11Tried = false;
+    int xinputOpcode = -1;
+    MouseObserver observer = nullptr;
+    std::unique_ptr<QSocketNotifier> observerNotifier;
 };
+
+// Closes our own X connection (at shutdown).
+void X11Close();
 
 QtState& QtBackend();
 

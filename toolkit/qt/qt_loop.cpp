@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QScreen>
+#include <QSocketNotifier>
 
 #include "toolkit/backend.h"
 #include "toolkit/qt/qt_backend.h"
@@ -45,6 +46,7 @@ void Init() {
 
 void Shutdown() {
     QtState& st = QtBackend();
+    X11Close();
     st.timers.clear();
     st.defaultFont.reset();
     st.app.reset();

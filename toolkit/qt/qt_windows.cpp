@@ -17,7 +17,7 @@ namespace {
 
 class QtWindow : public QWidget {
   public:
-    explicit QtWindow(QWidget* owner) : QWidget(owner, Qt::Window | Qt::FramelessWindowHint) {}
+    QtWindow(QWidget* owner, Qt::WindowFlags flags) : QWidget(owner, flags) {}
 
   protected:
     void closeEvent(QCloseEvent* event) override {
@@ -64,8 +64,12 @@ namespace tk::backend {
 
 using namespace tk::qt;
 
-NativeHandle NewWindow(const Rect& rect, const std::u16string& title, NativeHandle owner) {
-    auto* w = new QtWindow(owner ? QtWidget(owner) : nullptr);
+NativeHandle NewWindow(const Rect& rect, const std::u16string& title, NativeHandle owner,
+                       bool withoutFocus) {
+    Qt::WindowFlags flags = Qt::FramelessWindowHint;
+    flags |= withoutFocus ? Qt::Tool | Qt::WindowDoesNotAcceptFocus : Qt::Window;
+    auto* w = new QtWindow(owner ? QtWidget(owner) : nullptr, flags);
+    w->setAttribute(Qt::WA_ShowWithoutActivating, withoutFocus);
     w->setWindowTitle(QtString(title));
     w->setGeometry(rect.x, rect.y, rect.width, rect.height);
     return QtHandle(w);
@@ -77,7 +81,8 @@ void DestroyWindow(NativeHandle window) {
 
 void ShowWindow(NativeHandle window, bool activate) {
     QWidget* w = QtWidget(window);
-    w->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+    if (!(w->windowFlags() & Qt::WindowDoesNotAcceptFocus))
+        w->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
     w->show();
     if (activate) {
         w->raise();
