@@ -20,10 +20,13 @@
 //   pointer   PointerPosition
 //   system    AppDataFolder, OpenAddress, PathSeparator, ExecutableFolder
 //   screen    ScreenPixel, GrabScreen, InstallMouseObserver, RemoveMouseObserver
+//   dialogs   ChooseColor, ChooseFont
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "toolkit/dialogs.h"
 #include "toolkit/mouse_observer.h"
 #include "toolkit/surface.h"
 #include "toolkit/types.h"
@@ -115,6 +118,11 @@ Surface GrabScreen(const Rect& area);  // black outside the screen
 // away from where they go. False when the platform cannot watch them.
 bool InstallMouseObserver(MouseObserver observer);
 void RemoveMouseObserver();
+
+// --- dialogs ------------------------------------------------------------------
+// Modal, owned by the window; see Services for what they give back.
+Color ChooseColor(NativeHandle owner, Color initial, CustomColorSet& custom);
+std::optional<FontChoice> ChooseFont(NativeHandle owner, const std::u16string& face, int points);
 
 }  // namespace tk::backend
 

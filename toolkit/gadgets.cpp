@@ -8,6 +8,7 @@
 #include "toolkit/backend.h"
 #include "toolkit/events.h"
 #include "toolkit/images.h"
+#include "toolkit/windows.h"
 
 namespace tk {
 
@@ -426,6 +427,19 @@ int GadgetWidth(int number) {
 }
 int GadgetHeight(int number) {
     return RectOf(number).height;
+}
+
+Point GadgetScreenPosition(int number) {
+    const Gadget* g = FindGadget(number);
+    if (!g) return {};
+    Point p{g->rect.x, g->rect.y};
+    for (const Gadget* parent = FindGadgetByHandle(g->parent); parent;
+         parent = FindGadgetByHandle(parent->parent)) {
+        p.x += parent->rect.x;
+        p.y += parent->rect.y;
+    }
+    // Windows are borderless: their inner area starts at their corner.
+    return {p.x + WindowX(g->window), p.y + WindowY(g->window)};
 }
 
 void HideGadget(int number, bool hide) {

@@ -121,6 +121,8 @@ int GadgetX(int number);
 int GadgetY(int number);
 int GadgetWidth(int number);
 int GadgetHeight(int number);
+// The gadget's top-left corner on the screen.
+Point GadgetScreenPosition(int number);
 void HideGadget(int number, bool hide);
 bool IsGadgetHidden(int number);
 void DisableGadget(int number, bool disable);

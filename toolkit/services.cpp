@@ -32,7 +32,9 @@ Services& SystemServices() {
                              backend::ScreenPixel,
                              backend::GrabScreen,
                              backend::InstallMouseObserver,
-                             backend::RemoveMouseObserver};
+                             backend::RemoveMouseObserver,
+                             backend::ChooseColor,
+                             backend::ChooseFont};
     return services;
 }
 

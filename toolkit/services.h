@@ -4,8 +4,10 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "toolkit/dialogs.h"
 #include "toolkit/mouse_observer.h"
 #include "toolkit/surface.h"
 #include "toolkit/types.h"
@@ -39,6 +41,16 @@ struct Services {
     // a time; false when the platform cannot (the tool runs on without).
     std::function<bool(MouseObserver observer)> installMouseObserver;
     std::function<void()> removeMouseObserver;
+    // The modal colour dialog owned by the window, with the initial colour
+    // selected and the custom colours shown and read back: the chosen colour,
+    // or -1 when it is cancelled or closed.
+    std::function<Color(NativeHandle owner, Color initial, CustomColorSet& custom)> chooseColor;
+    // The modal font dialog owned by the window, set to the face at the size
+    // with no style and offering underline and strike-out: the choice, or
+    // nothing when it is cancelled or closed.
+    std::function<std::optional<FontChoice>(NativeHandle owner, const std::u16string& face,
+                                            int points)>
+        chooseFont;
 };
 
 Services& SystemServices();

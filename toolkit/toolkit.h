@@ -1,6 +1,7 @@
 // Everything the tool uses of the toolkit.
 #pragma once
 
+#include "toolkit/dialogs.h"
 #include "toolkit/drawing.h"
 #include "toolkit/events.h"
 #include "toolkit/fonts.h"
