@@ -7,6 +7,8 @@
 #include "app/input_frames.h"
 #include "app/title_bar.h"
 #include "color/code_buttons.h"
+#include "compare/color_selection.h"
+#include "compare/comparison_codes.h"
 #include "color/color_value.h"
 #include "picker/screen_picker.h"
 #include "theme/apply_theme.h"
@@ -89,7 +91,13 @@ constexpr BindingRow Bindings[] = {
     {PbPanel, OnPbPanelHover, tk::AnyType},
     {PickerPanel, OnPickerPanelHover, tk::AnyType},
     {CollapseToggle, OnCollapseToggle, tk::AnyType},
+    {BackColorButton, OnBackColor, tk::AnyType},
+    {FontColorButton, OnFontColor, tk::AnyType},
+    {BackPbCodeButton, OnCodeButton, tk::AnyType},
+    {FontPbCodeButton, OnCodeButton, tk::AnyType},
     {PickPbButton, OnPickPb, tk::AnyType},
+    {BackWebCodeButton, OnCodeButton, tk::AnyType},
+    {FontWebCodeButton, OnCodeButton, tk::AnyType},
     {PickWebButton, OnPickWeb, tk::AnyType},
     {PickRgbButton, OnPickRgb, tk::AnyType},
     {AlwaysOnTopCheck, OnAlwaysOnTop, tk::AnyType},

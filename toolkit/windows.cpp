@@ -83,6 +83,12 @@ bool IsWindow(int number) {
     return Find(number) != nullptr;
 }
 
+std::vector<int> WindowNumbers() {
+    std::vector<int> numbers;
+    for (const auto& [number, w] : Windows()) numbers.push_back(number);
+    return numbers;
+}
+
 NativeHandle WindowHandle(int number) {
     Window* w = Find(number);
     return w ? w->handle : 0;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "toolkit/types.h"
 
@@ -19,6 +20,8 @@ std::intptr_t NewWindow(int number, int x, int y, int w, int h, const std::u16st
 void CloseWindow(int number);
 
 bool IsWindow(int number);
+// The numbers of every open window, in ascending order.
+std::vector<int> WindowNumbers();
 NativeHandle WindowHandle(int number);
 void ShowWindow(int number, bool activate = true);
 void HideWindow(int number);

@@ -59,10 +59,11 @@ class AppTest : public ::testing::Test {
     void Type(const std::string& text) {
         ASSERT_TRUE(RunCommand("xdotool type --delay 20 '" + text + "'"));
     }
-    // Clicking a field selects its whole text; copy it and read the clipboard.
+    // Copies a field's text and reads the clipboard. A click selects the whole
+    // text only when the field did not have the focus yet, so select it too.
     std::string CopyField(Point field) {
         Click(field);
-        RunCommand("xdotool key ctrl+c");
+        RunCommand("xdotool key ctrl+a key ctrl+c");
         std::this_thread::sleep_for(100ms);
         return RunCommand("xclip -o -selection clipboard").value_or("<no clipboard>");
     }

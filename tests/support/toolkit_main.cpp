@@ -13,12 +13,13 @@ namespace {
 class ToolkitEnvironment : public ::testing::Environment {
   public:
     void SetUp() override {
-        tk::Init();
-        // A private application-data folder, so that no test reads or writes
-        // the theme file of the person running the tests.
+        // A private configuration folder, so that no test reads or writes the
+        // theme file (or the dialogs' saved colours) of the person running it.
         std::string pattern = (std::filesystem::temp_directory_path() / "tintwell-test-XXXXXX");
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         folder_ = pattern;
+        setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+        tk::Init();
         const std::u16string appData = folder_.u16string();
         tk::SystemServices().appDataFolder = [appData] { return appData; };
         tk::SystemServices().openAddress = [](const std::u16string&) {};
