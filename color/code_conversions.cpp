@@ -9,40 +9,25 @@ bool StartsWith(const std::u16string& text, const std::u16string& prefix) {
     return LeftChars(text, static_cast<std::int64_t>(prefix.size())) == prefix;
 }
 
-}  // namespace
+// The slices of a hex code body read in the order of the code: web codes
+// hold red, green, blue; PureBasic codes blue, green, red.
+RgbChannels ReadSlices(const std::u16string& body, bool blueFirst) {
+    const CodeSliceSet s = CodeSlices(body);
+    const std::int64_t first = ReadHexPair(s.first), second = ReadHexPair(s.second),
+                       third = ReadHexPair(s.third);
+    return blueFirst ? RgbChannels{third, second, first} : RgbChannels{first, second, third};
+}
 
-ConvertedCode ConvertWebCode(const std::u16string& field) {
-    std::u16string text = TrimSpaces(field);
-    if (StartsWith(text, u"#")) {
-        const CodeSliceSet s = CodeSlices(RemoveAll(text, u"#"));
-        const auto red = ReadHexPair(s.first);
-        const auto green = ReadHexPair(s.second);
-        const auto blue = ReadHexPair(s.third);
-        return {true, FormatRgbaCode(red, green, blue),
-                MakeColor(static_cast<std::int32_t>(red), static_cast<std::int32_t>(green),
-                          static_cast<std::int32_t>(blue))};
-    }
-    text = ToLower(text);
-    if (!StartsWith(text, u"rgba") && !StartsWith(text, u"rgb(")) return {};
-    const RgbChannels c = ReadRgbFields(text);
-    // The text takes the numbers as read; the colour their low 32 bits.
-    return {true, FormatWebCode(c.red, c.green, c.blue),
+// The text takes the numbers as read; the colour their low 32 bits.
+ConvertedCode Converted(std::u16string text, const RgbChannels& c) {
+    return {true, std::move(text),
             MakeColor(static_cast<std::int32_t>(c.red), static_cast<std::int32_t>(c.green),
                       static_cast<std::int32_t>(c.blue))};
 }
 
-ConvertedCode ConvertPbCode(const std::u16string& field) {
-    if (!StartsWith(field, u"$")) return {};
-    const CodeSliceSet s = CodeSlices(RemoveAll(field, u"$"));
-    const auto blue = ReadHexPair(s.first);
-    const auto green = ReadHexPair(s.second);
-    const auto red = ReadHexPair(s.third);
-    return {true, FormatPaddedRgbCode(red, green, blue),
-            MakeColor(static_cast<std::int32_t>(red), static_cast<std::int32_t>(green),
-                      static_cast<std::int32_t>(blue))};
+ConvertedCode TextOnly(std::u16string text) {
+    return {true, std::move(text), 0};
 }
-
-namespace {
 
 // The three slices of a code body copied in reverse order, unread.
 std::u16string Reordered(const std::u16string& sign, const std::u16string& body) {
@@ -50,11 +35,25 @@ std::u16string Reordered(const std::u16string& sign, const std::u16string& body)
     return sign + s.third + s.second + s.first;
 }
 
-ConvertedCode TextOnly(std::u16string text) {
-    return {true, std::move(text), 0};
+}  // namespace
+
+ConvertedCode ConvertWebCode(const std::u16string& field) {
+    std::u16string text = TrimSpaces(field);
+    if (StartsWith(text, u"#")) {
+        const RgbChannels c = ReadSlices(RemoveAll(text, u"#"), false);
+        return Converted(FormatRgbaCode(c.red, c.green, c.blue), c);
+    }
+    text = ToLower(text);
+    if (!StartsWith(text, u"rgba") && !StartsWith(text, u"rgb(")) return {};
+    const RgbChannels c = ReadRgbFields(text);
+    return Converted(FormatWebCode(c.red, c.green, c.blue), c);
 }
 
-}  // namespace
+ConvertedCode ConvertPbCode(const std::u16string& field) {
+    if (!StartsWith(field, u"$")) return {};
+    const RgbChannels c = ReadSlices(RemoveAll(field, u"$"), true);
+    return Converted(FormatPaddedRgbCode(c.red, c.green, c.blue), c);
+}
 
 ConvertedCode PickWebCode(const std::u16string& field) {
     std::u16string text = TrimSpaces(field);
@@ -82,14 +81,12 @@ ConvertedCode PickRgbCode(const std::u16string& field) {
     ConvertedCode result;
     if (StartsWith(text, u"$")) {
         text = RemoveAll(text, u"$");
-        const CodeSliceSet s = CodeSlices(text);
-        result = TextOnly(
-            FormatPaddedRgbCode(ReadHexPair(s.third), ReadHexPair(s.second), ReadHexPair(s.first)));
+        const RgbChannels c = ReadSlices(text, true);
+        result = TextOnly(FormatPaddedRgbCode(c.red, c.green, c.blue));
     }
     if (StartsWith(text, u"#")) {  // the text as the first step left it
-        const CodeSliceSet s = CodeSlices(RemoveAll(text, u"#"));
-        result = TextOnly(
-            FormatRgbCode(ReadHexPair(s.first), ReadHexPair(s.second), ReadHexPair(s.third)));
+        const RgbChannels c = ReadSlices(RemoveAll(text, u"#"), false);
+        result = TextOnly(FormatRgbCode(c.red, c.green, c.blue));
     }
     return result;
 }

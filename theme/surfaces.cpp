@@ -75,28 +75,39 @@ void PaintComparePanel() {
     d.Fill(284, 6, 103, 20, Palette.PanelBackColor);  // behind the always-on-top switch
 }
 
-void PaintWebPanel() {
-    tk::Drawing d = tk::Drawing::OnCanvas(WebPanel);
+// A converter panel: one input frame inside a group frame, a heading on the
+// frame's top edge and a hint under the field.
+struct ConverterPanel {
+    int gadget;
+    Box input, group;
+    Label heading, hint;
+};
+
+void PaintConverterPanel(const ConverterPanel& p) {
+    tk::Drawing d = tk::Drawing::OnCanvas(p.gadget);
     if (!d) return;
-    constexpr Box Input{232, 44, 148, 22};
     BeginPanel(d);
-    FillInputFrames(d, {Input});
-    d.Outline(15, 21, 384, 90, Palette.PanelFrameColor);
-    DrawLabels(d, {{u"  Convert Web Color from HEX to RGB or RGB to HEX   ", LabelFont, 28, 14},
-                   {u"Paste Hex, RGB, RGBa Color:", LabelFont, 234, 74}});
-    OutlineInputFrames(d, {Input});
+    FillInputFrames(d, {p.input});
+    d.Outline(p.group.x, p.group.y, p.group.w, p.group.h, Palette.PanelFrameColor);
+    DrawLabels(d, {p.heading, p.hint});
+    OutlineInputFrames(d, {p.input});
+}
+
+void PaintWebPanel() {
+    PaintConverterPanel(
+        {WebPanel,
+         {232, 44, 148, 22},
+         {15, 21, 384, 90},
+         {u"  Convert Web Color from HEX to RGB or RGB to HEX   ", LabelFont, 28, 14},
+         {u"Paste Hex, RGB, RGBa Color:", LabelFont, 234, 74}});
 }
 
 void PaintPbPanel() {
-    tk::Drawing d = tk::Drawing::OnCanvas(PbPanel);
-    if (!d) return;
-    constexpr Box Input{232, 37, 148, 22};
-    BeginPanel(d);
-    FillInputFrames(d, {Input});
-    d.Outline(15, 13, 384, 90, Palette.PanelFrameColor);
-    DrawLabels(d, {{u"  Convert PureBasic Color to RGB   ", LabelFont, 28, 7},
-                   {u"Paste PureBasic Color:", LabelFont, 234, 67}});
-    OutlineInputFrames(d, {Input});
+    PaintConverterPanel({PbPanel,
+                         {232, 37, 148, 22},
+                         {15, 13, 384, 90},
+                         {u"  Convert PureBasic Color to RGB   ", LabelFont, 28, 7},
+                         {u"Paste PureBasic Color:", LabelFont, 234, 67}});
 }
 
 void PaintPickerPanel() {
