@@ -82,8 +82,8 @@ struct BindingRow {
     int type;
 };
 
-// Every handler of the window, in the order it is bound, after the panels'
-// and before the timer's. Each feature adds its row here.
+// Every gadget handler of the window, in the order it is bound (the close
+// button's is bound with the button, the picker timer's after these).
 constexpr BindingRow Bindings[] = {
     {TitleBar, OnTitleBarEvent, tk::AnyType},
     {ComparePanel, OnComparePanelHover, tk::AnyType},
