@@ -11,9 +11,9 @@
 
 namespace {
 
-// The manual, relative to the install prefix, which is the executable's
-// folder's parent; the build tree falls back to the source tree's copy.
-constexpr char16_t ManualPage[] = u"share/doc/tintwell/index.html";
+// The installed manual, relative to the executable's folder (the install
+// layout gives the path); the build tree falls back to the source tree's copy.
+constexpr char16_t ManualPage[] = u"" TINTWELL_MANUAL_PAGE;
 constexpr char16_t SourceManual[] = u"" TINTWELL_SOURCE_DIR "/docs/index.html";
 
 void PaintCloseButton(bool hover) {
@@ -92,7 +92,8 @@ void OnFooterEvent() {
 std::u16string ManualAddress() {
     namespace fs = std::filesystem;
     const fs::path installed =
-        fs::path(tk::ExecutableFolder()).parent_path() / fs::path(std::u16string(ManualPage));
+        (fs::path(tk::ExecutableFolder()) / fs::path(std::u16string(ManualPage)))
+            .lexically_normal();
     std::error_code error;
     if (fs::exists(installed, error) || !fs::exists(fs::path(std::u16string(SourceManual)), error))
         return installed.u16string();

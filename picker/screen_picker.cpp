@@ -49,12 +49,13 @@ void OnPickerCheck() {
 }
 
 void OnPickerTick() {
-    if (tk::IsWindowVisible(MagnifierWindow)) {
-        const tk::Point p = tk::PointerPosition();
+    // One reading of the pointer serves both: each costs a round trip to the
+    // X server, and the picture and the colour then show the same moment.
+    const tk::Point p = tk::PointerPosition();
+    if (tk::IsWindowVisible(MagnifierWindow))
         tk::SetGadgetImage(MagnifierImage,
                            CaptureMagnified(MagnifierBitmap, p.x - 12, p.y - 12, 200, 200, 8));
-    }
-    const ColorValue c = SampleCursorPixel();
+    const ColorValue c = tk::SystemServices().screenPixel(p.x, p.y);
     if (c == LastSampledColor) return;
     LastSampledColor = c;
     tk::SetGadgetText(PickField, RgbCodeOf(c));

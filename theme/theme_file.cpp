@@ -257,6 +257,12 @@ std::u16string Utf16FromUtf8(std::string_view bytes) {
     return text;
 }
 
+int ReadThemeNumber(std::istream& in) {
+    const std::u16string line = Utf16FromUtf8(FirstLineBytes(in));
+    const auto number = static_cast<std::int32_t>(static_cast<std::uint32_t>(ReadNumber(line)));
+    return number == 1 ? 1 : 0;
+}
+
 int LoadThemeFile() {
     try {
         const std::u16string name =
@@ -264,9 +270,7 @@ int LoadThemeFile() {
         if (PathSizeQuery(name) <= 0) return 0;
         std::ifstream in(fs::path(name), std::ios::binary);
         if (!in.is_open()) return 0;
-        const std::u16string line = Utf16FromUtf8(FirstLineBytes(in));
-        const auto number = static_cast<std::int32_t>(static_cast<std::uint32_t>(ReadNumber(line)));
-        return number == 1 ? 1 : 0;
+        return ReadThemeNumber(in);
     } catch (const std::exception&) {
         return 0;
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <istream>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@
 // The theme stored in the file: 0 or 1, and 0 whenever the file is missing,
 // empty, unreadable or its first line reads as anything else.
 int LoadThemeFile();
+
+// The theme that the first line of a theme file's content gives, read from
+// the stream: 1 when that line reads as 1, else 0.
+int ReadThemeNumber(std::istream& in);
 
 // Writes the file for CurrentTheme, creating the tool's folder (one level)
 // when it is missing. Never reports anything; a file that cannot be written

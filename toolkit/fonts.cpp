@@ -57,6 +57,10 @@ FontHandle FontID(int number) {
     return it == Fonts().end() ? 0 : it->second;
 }
 
+int FontCount() {
+    return static_cast<int>(Fonts().size());
+}
+
 FontHandle DefaultFont() {
     return backend::DefaultFont();
 }

@@ -16,6 +16,7 @@ void FreeFont(int number);
 bool IsFont(int number);
 FontHandle FontID(int number);  // 0 for a missing font
 FontHandle DefaultFont();       // the platform's default gadget font
+int FontCount();                // live fonts, for leak checks
 
 int PixelHeightForPoints(int points, int dpi);
 

@@ -117,11 +117,17 @@ void EnlargeNearest(Surface& dst, const Surface& src, int factor) {
     if (factor < 1) return;
     const int w = std::min<std::int64_t>(dst.width, std::int64_t{src.width} * factor);
     const int h = std::min<std::int64_t>(dst.height, std::int64_t{src.height} * factor);
-    for (int y = 0; y < h; ++y) {
+    if (w <= 0 || h <= 0) return;
+    // Each source row is spread once, in runs of factor pixels, and the
+    // following rows of its block are copies of that one: the magnifier does
+    // this on every tick.
+    for (int y = 0; y < h; y += factor) {
         const auto* from = src.pixels.data() + std::size_t(y / factor) * src.width;
-        auto* to = dst.pixels.data() + std::size_t(y) * dst.width;
-        for (int x = 0; x < w; ++x)
-            to[x] = from[x / factor];
+        auto* row = dst.pixels.data() + std::size_t(y) * dst.width;
+        for (int x = 0, sx = 0; x < w; x += factor, ++sx)
+            std::fill_n(row + x, std::min(factor, w - x), from[sx]);
+        for (int copy = y + 1; copy < std::min(h, y + factor); ++copy)
+            std::copy_n(row, w, dst.pixels.data() + std::size_t(copy) * dst.width);
     }
 }
 

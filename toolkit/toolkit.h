@@ -14,7 +14,9 @@
 
 namespace tk {
 
-// Starts the platform; call once before anything else.
+// Starts the platform; call once before anything else. When the platform
+// cannot start at all (no X server to talk to), says so in one line on
+// standard error and ends the process with a failure code.
 void Init();
 // Closes every window (releasing its gadgets), frees fonts and images and
 // stops the platform.

@@ -126,7 +126,8 @@ int main(int argc, char** argv) {
     const auto rss = VmRssKib(pid);
     if (!rss) return Fail(pid, "cannot read VmRSS");
 
-    const auto window = xclient::FindWindowNow(d, title, pid);
+    // The mapped one: some toolkits keep an unmapped leader window of the same title.
+    const auto window = xclient::FindWindowNow(d, title, pid, true);
     if (!window || !xclient::SendCloseRequest(d, *window)) {
         return Fail(pid, "cannot send a close request to the window");
     }

@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <sys/wait.h>
 
 #include <thread>
@@ -24,9 +25,19 @@ bool StripPainted(xclient::Display* display, xclient::Window window) {
 
 }  // namespace
 
-RunningApp::RunningApp() {
+RunningApp::RunningApp() : RunningApp(AppEnvironment(), {}) {}
+
+RunningApp::RunningApp(const std::vector<std::string>& environment, const std::string& folder) {
+    std::vector<char*> env;
+    for (const std::string& variable : environment)
+        env.push_back(const_cast<char*>(variable.c_str()));
+    env.push_back(nullptr);
     char* argv[] = {const_cast<char*>(TINTWELL_EXE), nullptr};
-    if (posix_spawn(&pid_, TINTWELL_EXE, nullptr, nullptr, argv, environ) != 0) pid_ = 0;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (!folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    if (posix_spawn(&pid_, TINTWELL_EXE, &actions, nullptr, argv, env.data()) != 0) pid_ = 0;
+    posix_spawn_file_actions_destroy(&actions);
 }
 
 RunningApp::~RunningApp() {
@@ -72,6 +83,26 @@ std::string DescribeStatus(int status) {
     if (WIFEXITED(status)) return "exit code " + std::to_string(WEXITSTATUS(status));
     if (WIFSIGNALED(status)) return "signal " + std::to_string(WTERMSIG(status));
     return "wait status " + std::to_string(status);
+}
+
+std::vector<std::string> AppEnvironment() {
+    std::vector<std::string> environment = EnvironmentWithout({});
+    if (const char* preload = getenv("TINTWELL_APP_PRELOAD"))
+        environment.push_back(std::string("LD_PRELOAD=") + preload);
+    return environment;
+}
+
+std::vector<std::string> EnvironmentWithout(const std::vector<std::string>& names) {
+    std::vector<std::string> kept;
+    for (char** variable = environ; *variable; ++variable) {
+        const std::string entry = *variable;
+        const std::string name = entry.substr(0, entry.find('='));
+        bool drop = false;
+        for (const std::string& n : names)
+            drop = drop || n == name;
+        if (!drop) kept.push_back(entry);
+    }
+    return kept;
 }
 
 std::optional<std::string> RunCommand(const std::string& command) {

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "tools/xclient.h"
 
@@ -14,7 +15,10 @@ inline constexpr const char* MainTitle = "Tintwell v7";
 
 class RunningApp {
   public:
-    RunningApp();  // starts TINTWELL_EXE
+    RunningApp();  // starts TINTWELL_EXE with AppEnvironment()
+    // Starts it with exactly these "NAME=value" variables, in the folder
+    // given (the current one when empty).
+    RunningApp(const std::vector<std::string>& environment, const std::string& folder);
     RunningApp(const RunningApp&) = delete;
     RunningApp& operator=(const RunningApp&) = delete;
     ~RunningApp();  // kills and reaps it if it still runs
@@ -36,6 +40,13 @@ class RunningApp {
 };
 
 std::string DescribeStatus(int status);
+
+// This process's environment for the tool: as it is, and with LD_PRELOAD set
+// to $TINTWELL_APP_PRELOAD when that is set (which cuts the tool's view of
+// the X server; see e2e_no_xinput).
+std::vector<std::string> AppEnvironment();
+// This process's environment without the variables named.
+std::vector<std::string> EnvironmentWithout(const std::vector<std::string>& names);
 
 // Runs a shell command and returns what it printed; failures come back as
 // nullopt.

@@ -1,7 +1,5 @@
 #include "theme/theme_file.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
@@ -13,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/permissions_bind.h"
 #include "theme/palette.h"
 #include "toolkit/services.h"
 
@@ -324,7 +323,8 @@ TEST_F(ThemeFileTest, FailedWriteLeavesTheOldFile) {
 }
 
 TEST_F(ThemeFileTest, ProtectedFileOrFolderIsNotWritten) {
-    if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    const PermissionsBind bind;
+    ASSERT_TRUE(bind.Active()) << "cannot make permissions bind the superuser";
     const std::string old = "1\r\nkept as it was\r\n";
     CurrentTheme = 0;
 

@@ -140,6 +140,34 @@ TEST_F(DrawingTest, OpaqueTextFillsItsCellAndTransparentTextKeepsTheBackground) 
     tk::FreeImage(2);
 }
 
+// Each source pixel becomes a factor x factor block from the top left; a
+// picture too small for whole blocks cuts the last ones, and one too large
+// keeps what it had beyond them.
+TEST(Drawing, EnlargeNearestFillsBlocksAndCutsAtTheEdges) {
+    struct Case {
+        int srcW, srcH, factor, dstW, dstH;
+    } cases[] = {
+        {3, 2, 1, 3, 2}, {3, 2, 4, 12, 8}, {3, 3, 4, 10, 7}, {2, 2, 3, 9, 8}, {4, 1, 2, 3, 5},
+    };
+    constexpr tk::Color Old = 0x0A0B0C;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.srcW << "x" << c.srcH << " times " << c.factor
+                                          << " into " << c.dstW << "x" << c.dstH);
+        tk::Surface src(c.srcW, c.srcH, 0);
+        for (int y = 0; y < c.srcH; ++y)
+            for (int x = 0; x < c.srcW; ++x)
+                src.pixels[std::size_t(y) * c.srcW + x] = tk::PixelFromColor(y * 16 + x + 1);
+        tk::Surface dst(c.dstW, c.dstH, Old);
+        tk::EnlargeNearest(dst, src, c.factor);
+        for (int y = 0; y < c.dstH; ++y)
+            for (int x = 0; x < c.dstW; ++x) {
+                const bool covered = x < c.srcW * c.factor && y < c.srcH * c.factor;
+                const tk::Color expected = covered ? (y / c.factor) * 16 + x / c.factor + 1 : Old;
+                ASSERT_EQ(tk::PixelAt(dst, x, y), expected) << x << "," << y;
+            }
+    }
+}
+
 TEST(Drawing, OnAMissingSurfaceIsRefused) {
     EXPECT_FALSE(tk::Drawing::OnImage(77));
     EXPECT_FALSE(tk::Drawing::OnCanvas(77));

@@ -7,7 +7,7 @@
 //       QLabel, QtImageView
 //   [x] fonts: QFont by pixel size; text drawn with QPainter into the buffer
 //   [x] timers: one QTimer per (window, timer number)
-//   [x] pointer: QCursor
+//   [x] pointer: XQueryPointer on the second X connection, QCursor off X11
 //   [x] screen: XGetImage and XInput 2 raw presses on a second X connection
 #pragma once
 
@@ -47,6 +47,10 @@ struct QtState {
 
 // Closes our own X connection (at shutdown).
 void X11Close();
+// The pointer's place on the screen read over our own X connection, which
+// the picker's ticks already use: one thread and no wake-up of Qt's event
+// reader. False off X11.
+bool X11PointerPosition(Point& position);
 
 QtState& QtBackend();
 

@@ -5,6 +5,11 @@
 #include <QScreen>
 #include <QSocketNotifier>
 
+#include <cstdio>
+#include <cstdlib>
+
+#include <xcb/xcb.h>
+
 #include "toolkit/backend.h"
 #include "toolkit/qt/qt_backend.h"
 
@@ -15,6 +20,28 @@ QtState& QtBackend() {
     return state;
 }
 
+namespace {
+
+// Qt's own answer to an X server it cannot reach is a message of several
+// lines and an abort. Asking first gives one line and an ordinary failure.
+void EnsureXServerReachable() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform != "xcb" && !platform.startsWith("xcb:")) return;
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool reached = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    if (reached) return;
+    const char* display = std::getenv("DISPLAY");
+    if (display && *display)
+        std::fprintf(stderr,
+                     "tintwell: cannot open the X display \"%s\"; is an X server running there?\n",
+                     display);
+    else
+        std::fprintf(stderr, "tintwell: cannot open the X display: DISPLAY is not set\n");
+    std::exit(EXIT_FAILURE);
+}
+
+}  // namespace
 }  // namespace tk::qt
 
 namespace tk::backend {
@@ -30,6 +57,7 @@ void Init() {
     // Reading the screen and seeing presses outside the window need X11,
     // so a Wayland session runs us through XWayland.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
+    EnsureXServerReachable();
     static int argc = 1;
     static char name[] = "tintwell";
     static char* argv[] = {name, nullptr};
@@ -87,6 +115,8 @@ int VerticalDpi() {
 }
 
 Point PointerPosition() {
+    Point position;
+    if (X11PointerPosition(position)) return position;
     const QPoint p = QCursor::pos();
     return {p.x(), p.y()};
 }

@@ -110,6 +110,19 @@ bool SelectRawPresses(Display* d, bool on) {
 
 }  // namespace
 
+bool X11PointerPosition(Point& position) {
+    Display* d = X11Display();
+    if (!d) return false;
+    Window root, child;
+    int x = 0, y = 0, rootX = 0, rootY = 0;
+    unsigned int mask = 0;
+    if (!XQueryPointer(d, DefaultRootWindow(d), &root, &child, &rootX, &rootY, &x, &y, &mask))
+        return false;
+    HandleQueuedEventsLater(d);
+    position = {rootX, rootY};
+    return true;
+}
+
 void X11Close() {
     QtState& st = QtBackend();
     backend::RemoveMouseObserver();
