@@ -6,7 +6,8 @@
 // Starts the tool, arms the picker with a click on its check box (xdotool),
 // parks the pointer over the title bar, checks that the swatch took the
 // colour there (so the picker really ticks), then reads the CPU time of all
-// the tool's threads over the given seconds. Prints
+// the tool's threads (/proc/<pid>/task/*/schedstat) over the given seconds.
+// Prints
 //
 //   cpu_percent=<float> cpu_ms=<float> seconds=<int>
 //
@@ -20,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <string>
 #include <thread>
@@ -39,19 +41,31 @@ constexpr int CheckX = 41, CheckY = 648;
 constexpr int ParkX = 150, ParkY = 20;
 constexpr int SwatchX = 40, SwatchY = 675;
 
-// Nanoseconds on a CPU, summed over every thread of the process.
-std::optional<double> CpuNanoseconds(pid_t pid) {
+// Nanoseconds on a CPU of each thread of the process, by thread id.
+std::map<std::string, double> ThreadCpuNanoseconds(pid_t pid) {
     const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    std::map<std::string, double> threads;
     DIR* dir = opendir(tasks.c_str());
-    if (!dir) return std::nullopt;
-    double total = 0;
+    if (!dir) return threads;
     while (const dirent* entry = readdir(dir)) {
         if (entry->d_name[0] == '.') continue;
         std::ifstream stat(tasks + "/" + entry->d_name + "/schedstat");
         double ns = 0;
-        if (stat >> ns) total += ns;
+        if (stat >> ns) threads[entry->d_name] = ns;
     }
     closedir(dir);
+    return threads;
+}
+
+// What the threads used between the two readings: a thread that started in
+// between counts in full; one that ended loses only its last moments.
+double CpuBetween(const std::map<std::string, double>& before,
+                  const std::map<std::string, double>& after) {
+    double total = 0;
+    for (const auto& [thread, ns] : after) {
+        const auto it = before.find(thread);
+        total += it == before.end() ? ns : ns - it->second;
+    }
     return total;
 }
 
@@ -107,20 +121,25 @@ int main(int argc, char** argv) {
     auto point = [&](int x, int y) {
         return std::to_string(at->x + x) + " " + std::to_string(at->y + y);
     };
-    if (!Run("xdotool mousemove --sync " + point(CheckX, CheckY) + " click 1") ||
-        !Run("xdotool mousemove --sync " + point(ParkX, ParkY)))
-        return Fail(pid, "xdotool failed");
-    // The swatch shows the colour under the pointer: the title bar's white.
-    if (!ColourBecomes(d, at->x + SwatchX, at->y + SwatchY, 0xFFFFFF))
-        return Fail(pid, "the picker did not sample (is it armed?)");
+    // Armed, the swatch shows the colour under the pointer: the title bar's
+    // white. A click that comes too early is lost; then the next one arms.
+    bool armed = false;
+    for (int attempt = 0; attempt < 3 && !armed; ++attempt) {
+        if (!Run("xdotool mousemove --sync " + point(CheckX, CheckY) + " click 1") ||
+            !Run("xdotool mousemove --sync " + point(ParkX, ParkY)))
+            return Fail(pid, "xdotool failed");
+        armed = ColourBecomes(d, at->x + SwatchX, at->y + SwatchY, 0xFFFFFF);
+    }
+    if (!armed) return Fail(pid, "the picker did not sample (is it armed?)");
     std::this_thread::sleep_for(1s);
 
-    const auto before = CpuNanoseconds(pid);
+    const auto before = ThreadCpuNanoseconds(pid);
     const auto start = Clock::now();
     std::this_thread::sleep_for(std::chrono::seconds(seconds));
-    const auto after = CpuNanoseconds(pid);
+    const auto after = ThreadCpuNanoseconds(pid);
     const double wall = std::chrono::duration<double, std::nano>(Clock::now() - start).count();
-    if (!before || !after) return Fail(pid, "cannot read the tool's CPU time");
+    if (before.empty() || after.empty()) return Fail(pid, "cannot read the tool's CPU time");
+    const double used = CpuBetween(before, after);
 
     xclient::SendCloseRequest(d, *window);
     int status = 0;
@@ -132,7 +151,7 @@ int main(int argc, char** argv) {
         std::this_thread::sleep_for(10ms);
     }
     if (pid) return Fail(pid, "the tool did not exit after the close request");
-    std::printf("cpu_percent=%.3f cpu_ms=%.1f seconds=%d\n", 100.0 * (*after - *before) / wall,
-                (*after - *before) / 1e6, seconds);
+    std::printf("cpu_percent=%.3f cpu_ms=%.1f seconds=%d\n", 100.0 * used / wall, used / 1e6,
+                seconds);
     return 0;
 }
