@@ -173,8 +173,8 @@ TEST_F(NoXInputTest, ThePickerRunsWithoutOutsidePresses) {
     MoveTo(Screen(TitleBarSpot));
     EXPECT_EQ(ColorAt(SwatchInside, LightTitle), LightTitle);  // armed and ticking
 
-    ClickAt({60, 60}, 2);        // would show the magnifier
-    ClickAt({60, 60}, 1);        // would pick the black desktop and disarm
+    ClickAt({60, 60}, 2);      // would show the magnifier
+    ClickAt({60, 60}, 1);      // would pick the black desktop and disarm
     MoveTo(Screen({8, 300}));  // the comparison panel's background
     EXPECT_EQ(ColorAt(SwatchInside, LightPanel), LightPanel);  // still armed
     const auto magnifier =

@@ -37,8 +37,8 @@ using tk::core::PointerAction;
 constexpr int PickerTicks = UnderAsan ? 10'000 : 100'000;
 constexpr int ThemeToggles = 2'000;
 constexpr int Conversions = 10'000;
-// What the heap may grow by over a quarter of a run: less than a leak of 150
-// bytes a round would add in any of the three runs.
+// What the heap may grow by in a quarter of a run: a leak of 150 bytes a
+// round adds more than this to every quarter of even the shortest run.
 constexpr std::size_t HeapSlack = 64 * 1024;
 
 struct LiveCounts {
