@@ -209,40 +209,40 @@ bool Win32ParentMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     }
 }
 
+// The mouse buttons' messages and what each reports; a middle double-click
+// is one more middle press.
+struct ButtonMessage {
+    UINT message;
+    PointerAction action;
+    bool press;
+};
+
+constexpr ButtonMessage ButtonMessages[] = {
+    {WM_LBUTTONDOWN, PointerAction::LeftDown, true},
+    {WM_LBUTTONDBLCLK, PointerAction::LeftDouble, true},
+    {WM_RBUTTONDOWN, PointerAction::RightDown, true},
+    {WM_RBUTTONDBLCLK, PointerAction::RightDouble, true},
+    {WM_MBUTTONDOWN, PointerAction::MiddleDown, true},
+    {WM_MBUTTONDBLCLK, PointerAction::MiddleDown, true},
+    {WM_LBUTTONUP, PointerAction::LeftUp, false},
+    {WM_RBUTTONUP, PointerAction::RightUp, false},
+    {WM_MBUTTONUP, PointerAction::MiddleUp, false},
+};
+
 LRESULT CALLBACK Win32CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (Win32ParentMessage(canvas, message, wParam, lParam, result)) return result;
+    for (const ButtonMessage& b : ButtonMessages)
+        if (b.message == message) {
+            (b.press ? OnPress : OnRelease)(canvas, b.action, wParam, lParam);
+            return 0;
+        }
     switch (message) {
         case WM_MOUSEMOVE:
             OnMove(canvas, wParam, lParam);
             return 0;
         case WM_MOUSELEAVE:
             OnLeave(canvas);
-            return 0;
-        case WM_LBUTTONDOWN:
-            OnPress(canvas, PointerAction::LeftDown, wParam, lParam);
-            return 0;
-        case WM_LBUTTONDBLCLK:
-            OnPress(canvas, PointerAction::LeftDouble, wParam, lParam);
-            return 0;
-        case WM_RBUTTONDOWN:
-            OnPress(canvas, PointerAction::RightDown, wParam, lParam);
-            return 0;
-        case WM_RBUTTONDBLCLK:
-            OnPress(canvas, PointerAction::RightDouble, wParam, lParam);
-            return 0;
-        case WM_MBUTTONDOWN:
-        case WM_MBUTTONDBLCLK:
-            OnPress(canvas, PointerAction::MiddleDown, wParam, lParam);
-            return 0;
-        case WM_LBUTTONUP:
-            OnRelease(canvas, PointerAction::LeftUp, wParam, lParam);
-            return 0;
-        case WM_RBUTTONUP:
-            OnRelease(canvas, PointerAction::RightUp, wParam, lParam);
-            return 0;
-        case WM_MBUTTONUP:
-            OnRelease(canvas, PointerAction::MiddleUp, wParam, lParam);
             return 0;
         case WM_MOUSEWHEEL:
             OnWheel(canvas, wParam, lParam);
